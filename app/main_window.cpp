@@ -1,0 +1,236 @@
+#include "main_window.h"
+
+#include "caption_frame.h"
+#include "tab_control.h"
+#include "window_design.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabBar>
+
+#include <algorithm>
+#include <limits>
+#include <map>
+#include <vector>
+
+#include "lirevox.xpm"
+
+namespace {
+
+using namespace window_design;
+
+int pixels(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+
+// Song (宋体) where the system has it, otherwise an installed Ming/Song-style CJK serif face.
+QFont songFont(qreal pointSize, QFont::Weight weight)
+{
+    QFont font(QStringList{QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"),
+                           QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Source Han Serif SC")});
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(pointSize);
+    font.setWeight(weight);
+    return font;
+}
+
+// The window's own font: a Simplified Chinese UI face of about 9 points, whose full-width
+// characters are 12 pixels wide at 96 dpi, as the design's widths expect.
+QFont windowFont()
+{
+    QFont font(QStringList{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
+                           QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei"),
+                           QStringLiteral("PingFang SC")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9);
+    return font;
+}
+
+QFont fontOf(Font font)
+{
+    switch (font) {
+    case Song:
+        return songFont(10.5, QFont::Normal);
+    case SongBold:
+        return songFont(10.5, QFont::Bold);
+    case SongLarge:
+        return songFont(12, QFont::Normal);
+    case UiFont:
+        break;
+    }
+    return {};
+}
+
+QWidget *createControl(const Control &design, QWidget *parent)
+{
+    const QString caption = QString::fromUtf8(design.caption);
+    switch (design.kind) {
+    case Frame:
+        return new CaptionFrame(caption, parent);
+    case Option:
+        return new QRadioButton(caption, parent);
+    case Tabs:
+        return new TabControl(kTabStripHeightPixels, parent);
+    case Label: {
+        auto *label = new QLabel(caption, parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case TextBox: {
+        auto *box = new QLineEdit(caption, parent);
+        box->setMaxLength(std::numeric_limits<int>::max());
+        return box;
+    }
+    case Button: {
+        auto *button = new QPushButton(caption, parent);
+        button->setAutoDefault(false);
+        return button;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Frm_main::Frm_main(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Frm_main"));
+    setWindowTitle(QString::fromUtf8(kTitle));
+    setWindowIcon(QIcon(QPixmap(lirevox_xpm)));
+    setFont(windowFont());
+    setAttribute(Qt::WA_WindowPropagation);
+    setFixedSize(pixels(kClientWidth), pixels(kClientHeight));
+    move(screen()->availableGeometry().center() - rect().center());
+
+    buildControls();
+    connectHandlers();
+    load();
+}
+
+void Frm_main::buildControls()
+{
+    std::map<Container, QWidget *> containers{{Window, this}};
+    std::vector<std::pair<int, QWidget *>> focusChain;
+    for (const Control &design : kControls) {
+        QWidget *widget = createControl(design, containers.at(design.container));
+        widget->setObjectName(QString::fromUtf8(design.name));
+        widget->setGeometry(pixels(design.left), pixels(design.top), pixels(design.width),
+                            pixels(design.height));
+        if (design.font != UiFont)
+            widget->setFont(fontOf(design.font));
+        if (widget->focusPolicy() != Qt::NoFocus)
+            focusChain.emplace_back(design.tabIndex, widget);
+        if (design.kind == Frame)
+            containers[Frame1] = widget;
+        if (auto *tabs = qobject_cast<TabControl *>(widget)) {
+            for (const Container page : {Tab0, Tab1, Tab2, Tab3})
+                containers[page] = tabs->addPage(QString::fromUtf8(kTabCaptions.at(static_cast<int>(page) - static_cast<int>(Tab0))));
+            tabs->setCurrentIndex(kTabCaptions.size() - 1);
+        }
+    }
+    std::ranges::sort(focusChain);
+    for (std::size_t i = 1; i < focusChain.size(); ++i)
+        setTabOrder(focusChain[i - 1].second, focusChain[i].second);
+
+    SSTab1 = control<TabControl>("SSTab1");
+    Option3 = control<QRadioButton>("Option3");
+    Option4 = control<QRadioButton>("Option4");
+    Text1 = control<QLineEdit>("Text1");
+    Text2 = control<QLineEdit>("Text2");
+    Text3 = control<QLineEdit>("Text3");
+    Text4 = control<QLineEdit>("Text4");
+    Text5 = control<QLineEdit>("Text5");
+    Text6 = control<QLineEdit>("Text6");
+    Label4 = control<QLabel>("Label4");
+    Label5 = control<QLabel>("Label5");
+    Label6 = control<QLabel>("Label6");
+    Label9 = control<QLabel>("Label9");
+    Label10 = control<QLabel>("Label10");
+    Label11 = control<QLabel>("Label11");
+    Label18 = control<QLabel>("Label18");
+    Label19 = control<QLabel>("Label19");
+    Label20 = control<QLabel>("Label20");
+
+    QPalette red;
+    red.setColor(QPalette::WindowText, Qt::red);
+    for (QLabel *result : {Label5, Label10, Label19})
+        result->setPalette(red);
+
+    // The band group is one Tab stop, at the selected option.
+    Option4->setChecked(true);
+    Option3->setFocusPolicy(Qt::ClickFocus);
+    SSTab1->setFocus();
+}
+
+void Frm_main::connectHandlers()
+{
+    connect(Option3, &QRadioButton::clicked, this, &Frm_main::danwei);
+    connect(Option4, &QRadioButton::clicked, this, &Frm_main::danwei);
+    connect(control<QPushButton>("Command6"), &QPushButton::clicked, this, &Frm_main::Command6_Click);
+    connect(control<QPushButton>("Command7"), &QPushButton::clicked, this, &Frm_main::Command7_Click);
+    connect(control<QPushButton>("Command11"), &QPushButton::clicked, this, &Frm_main::Command11_Click);
+    for (const char *cancel : {"Command3", "Command10", "Command4"})
+        connect(control<QPushButton>(cancel), &QPushButton::clicked, this, &Frm_main::Cancel_Click);
+}
+
+template<typename T>
+T *Frm_main::control(const char *name) const
+{
+    return findChild<T *>(QString::fromUtf8(name));
+}
+
+void Frm_main::load()
+{
+    SSTab1->setCurrentIndex(0);
+    danwei();
+}
+
+void Frm_main::danwei()
+{
+    const bool high = Option4->isChecked();
+    flag = high ? 2 : 1;
+    const QString henry = QString::fromUtf8(high ? kMicrohenry : kMillihenry);
+    const QString hertz = QString::fromUtf8(high ? kMegahertz : kKilohertz);
+    Label4->setText(henry);
+    Label6->setText(hertz);
+    Label9->setText(hertz);
+    Label11->setText(henry);
+    Label20->setText(hertz);
+    Label18->setText(henry);
+}
+
+void Frm_main::Command6_Click()
+{
+    Text1->clear();
+    Text2->clear();
+    Label5->clear();
+}
+
+void Frm_main::Command7_Click()
+{
+    Text3->clear();
+    Text4->clear();
+    Label10->clear();
+}
+
+void Frm_main::Command11_Click()
+{
+    Text5->clear();
+    Text6->clear();
+    Label19->clear();
+}
+
+void Frm_main::Cancel_Click()
+{
+    QCoreApplication::exit(0);
+}

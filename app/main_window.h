@@ -1,0 +1,61 @@
+#pragma once
+
+// Frm_main is the calculator's only window. Its controls are built once, from the design table
+// in window_design.h, and never moved, shown, hidden or disabled by this code afterwards: each
+// handler below only reads entries and writes texts. The three calculator tabs share one shape
+// (two entries, a result, refresh/compute/cancel); the arithmetic lives in the Qt-free calc
+// library. The band ("flag") decides the units every calculator reads and writes in.
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class TabControl;
+
+class Frm_main : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Frm_main(QWidget *parent = nullptr);
+
+    // The band mode: 2 for the high band, 1 for the low band, 0 before the load step.
+    [[nodiscard]] qint16 bandFlag() const { return flag; }
+
+private:
+    void buildControls();
+    void connectHandlers();
+    void load();
+    void danwei();
+
+    void Command6_Click();
+    void Command7_Click();
+    void Command11_Click();
+    static void Cancel_Click();
+
+    template<typename T>
+    T *control(const char *name) const;
+
+    qint16 flag = 0;
+
+    TabControl *SSTab1 = nullptr;
+    QRadioButton *Option3 = nullptr;
+    QRadioButton *Option4 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QLineEdit *Text3 = nullptr;
+    QLineEdit *Text4 = nullptr;
+    QLineEdit *Text5 = nullptr;
+    QLineEdit *Text6 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label9 = nullptr;
+    QLabel *Label10 = nullptr;
+    QLabel *Label11 = nullptr;
+    QLabel *Label18 = nullptr;
+    QLabel *Label19 = nullptr;
+    QLabel *Label20 = nullptr;
+};

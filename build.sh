@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Sets up a Debian or Ubuntu machine for Lirevox, builds it, and then either opens the
+# calculator (./build.sh run) or runs every test (./build.sh test).
+set -euo pipefail
+cd "$(dirname "$0")"
+
+usage() { echo "usage: $0 run|test" >&2; exit 2; }
+[ $# -eq 1 ] || usage
+mode=$1
+case "$mode" in run | test) ;; *) usage ;; esac
+
+packages=(
+    cmake g++ make
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
+    fonts-noto-cjk fonts-arphic-uming
+    xvfb xauth xdotool x11-utils imagemagick
+    clang libclang-rt-dev
+)
+
+install_missing() {
+    local missing=() package
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+install_missing
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel "$(nproc)"
+
+case "$mode" in
+run)
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display to open the window on: run this from a desktop session." >&2
+        exit 1
+    fi
+    exec build/app/lirevox
+    ;;
+test)
+    ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+    ;;
+esac

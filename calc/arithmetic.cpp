@@ -1,0 +1,50 @@
+#include "arithmetic.h"
+
+#include "calc_error.h"
+
+#include <cmath>
+
+namespace lirevox {
+
+double checkedResult(double result)
+{
+    if (std::isnan(result))
+        throw CalcError(CalcFault::Invalid);
+    if (std::isinf(result))
+        throw CalcError(CalcFault::Overflow);
+    return result;
+}
+
+CalcError::CalcError(CalcFault fault)
+    : std::runtime_error(fault == CalcFault::DivisionByZero ? "division by zero"
+                         : fault == CalcFault::Overflow     ? "overflow"
+                                                            : "invalid operation")
+    , m_fault(fault)
+{
+}
+
+double add(double a, double b)
+{
+    return checkedResult(a + b);
+}
+
+double multiply(double a, double b)
+{
+    return checkedResult(a * b);
+}
+
+double divide(double dividend, double divisor)
+{
+    if (divisor == 0.0)
+        throw CalcError(dividend == 0.0 ? CalcFault::Invalid : CalcFault::DivisionByZero);
+    return checkedResult(dividend / divisor);
+}
+
+double squareRoot(double value)
+{
+    if (value < 0.0)
+        throw CalcError(CalcFault::Invalid);
+    return std::sqrt(value);
+}
+
+} // namespace lirevox

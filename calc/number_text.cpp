@@ -1,0 +1,273 @@
+#include "number_text.h"
+
+#include "arithmetic.h"
+#include "calc_error.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+
+namespace lirevox {
+
+namespace {
+
+constexpr std::string_view kSpace = " ";
+constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// A numeric text reduced to the plain ASCII form std::from_chars reads.
+struct Reading {
+    std::string ascii;
+    bool negative = false;
+    // Decimal exponent of the leading nonzero digit (value = 0.d... x 10^leadExponent), which tells
+    // an overflow from an underflow when from_chars reports the value out of range.
+    long long leadExponent = 0;
+};
+
+class Parser
+{
+public:
+    Parser(std::string_view text, const Separators &separators)
+        : m_text(trim(text))
+        , m_separators(separators)
+    {
+    }
+
+    std::optional<Reading> read()
+    {
+        readSign();
+        const long long integerDigits = readIntegerDigits();
+        long long fractionDigits = 0;
+        if (consume(m_separators.decimal)) {
+            m_reading.ascii += '.';
+            fractionDigits = readDigits();
+        }
+        if (integerDigits + fractionDigits == 0 || !readExponent() || m_pos != m_text.size())
+            return std::nullopt;
+        m_reading.leadExponent = saturatingAdd(leadPosition(integerDigits), m_exponent);
+        return std::move(m_reading);
+    }
+
+private:
+    static constexpr long long kExponentLimit = 1'000'000'000;
+
+    bool atDigit() const { return m_pos < m_text.size() && isDigit(m_text[m_pos]); }
+
+    bool startsWith(std::string_view prefix) const
+    {
+        return !prefix.empty() && m_text.substr(m_pos).starts_with(prefix);
+    }
+
+    bool consume(std::string_view prefix)
+    {
+        if (!startsWith(prefix))
+            return false;
+        m_pos += prefix.size();
+        return true;
+    }
+
+    void readSign()
+    {
+        if (m_pos < m_text.size() && (m_text[m_pos] == '+' || m_text[m_pos] == '-')) {
+            m_reading.negative = m_text[m_pos] == '-';
+            if (m_reading.negative)
+                m_reading.ascii += '-';
+            ++m_pos;
+        }
+    }
+
+    long long readDigits()
+    {
+        long long count = 0;
+        for (; atDigit(); ++m_pos, ++count) {
+            if (m_firstNonZero < 0 && m_text[m_pos] != '0')
+                m_firstNonZero = m_digitCount;
+            ++m_digitCount;
+            m_reading.ascii += m_text[m_pos];
+        }
+        return count;
+    }
+
+    // Group separators may stand only between two integer digits.
+    long long readIntegerDigits()
+    {
+        long long count = readDigits();
+        while (count > 0 && !startsWith(m_separators.decimal) && startsWith(m_separators.group)) {
+            const std::size_t separatorStart = m_pos;
+            m_pos += m_separators.group.size();
+            if (!atDigit()) {
+                m_pos = separatorStart;
+                break;
+            }
+            count += readDigits();
+        }
+        if (count == 0)
+            m_reading.ascii += '0';
+        return count;
+    }
+
+    bool readExponent()
+    {
+        if (m_pos == m_text.size() || (m_text[m_pos] != 'e' && m_text[m_pos] != 'E'))
+            return true;
+        ++m_pos;
+        m_reading.ascii += 'e';
+        bool negative = false;
+        if (m_pos < m_text.size() && (m_text[m_pos] == '+' || m_text[m_pos] == '-')) {
+            negative = m_text[m_pos] == '-';
+            m_reading.ascii += m_text[m_pos];
+            ++m_pos;
+        }
+        if (!atDigit())
+            return false;
+        for (; atDigit(); ++m_pos) {
+            m_reading.ascii += m_text[m_pos];
+            m_exponent = std::min(m_exponent * 10 + (m_text[m_pos] - '0'), kExponentLimit);
+        }
+        if (negative)
+            m_exponent = -m_exponent;
+        return true;
+    }
+
+    long long leadPosition(long long integerDigits) const
+    {
+        if (m_firstNonZero < 0)
+            return 0;
+        return integerDigits - m_firstNonZero;
+    }
+
+    static long long saturatingAdd(long long a, long long b)
+    {
+        return std::clamp(a + b, -kExponentLimit, kExponentLimit);
+    }
+
+    std::string_view m_text;
+    const Separators &m_separators;
+    std::size_t m_pos = 0;
+    Reading m_reading;
+    long long m_digitCount = 0;
+    long long m_firstNonZero = -1;
+    long long m_exponent = 0;
+};
+
+std::optional<Reading> readNumber(std::string_view text, const Separators &separators)
+{
+    return Parser(text, separators).read();
+}
+
+std::string withDecimal(std::string text, const Separators &separators)
+{
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, separators.decimal);
+    return text;
+}
+
+// Whole hundredths of a value with an exact half in its third decimal, rounded away from zero.
+// Only multiples of 1/8 can be such halves; below 2^40 their hundredfold is exact.
+std::optional<long long> hundredthsOfExactHalf(double value)
+{
+    constexpr double kExactLimit = 1099511627776.0;
+    const double hundredfold = value * 100.0;
+    if (std::abs(value) >= kExactLimit || std::trunc(value * 8.0) != value * 8.0
+        || std::abs(hundredfold - std::trunc(hundredfold)) != 0.5)
+        return std::nullopt;
+    return static_cast<long long>(std::round(hundredfold));
+}
+
+std::string fixedTwoDecimals(double value)
+{
+    if (const auto hundredths = hundredthsOfExactHalf(value)) {
+        const long long magnitude = std::llabs(*hundredths);
+        const std::string cents = std::to_string(magnitude % 100);
+        return (*hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + '.'
+               + (cents.size() < 2 ? "0" : "") + cents;
+    }
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, 2);
+    return {buffer.data(), result.ptr};
+}
+
+} // namespace
+
+std::string_view trim(std::string_view text)
+{
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const std::string_view blank : {kSpace, kIdeographicSpace}) {
+            while (text.starts_with(blank)) {
+                text.remove_prefix(blank.size());
+                trimmed = true;
+            }
+            while (text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                trimmed = true;
+            }
+        }
+    }
+    return text;
+}
+
+bool isNumeric(std::string_view text, const Separators &separators)
+{
+    return readNumber(text, separators).has_value();
+}
+
+double toNumber(std::string_view text, const Separators &separators)
+{
+    const auto reading = readNumber(text, separators);
+    if (!reading)
+        throw CalcError(CalcFault::Invalid);
+    double value = 0.0;
+    const char *first = reading->ascii.data();
+    const auto [end, error] = std::from_chars(first, first + reading->ascii.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (reading->leadExponent > 0)
+            throw CalcError(CalcFault::Overflow);
+        return reading->negative ? -0.0 : 0.0;
+    }
+    if (error != std::errc() || end != first + reading->ascii.size())
+        throw CalcError(CalcFault::Invalid);
+    return value;
+}
+
+std::string toNumberText(double value, const Separators &separators)
+{
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, 15);
+    return withDecimal({buffer.data(), result.ptr}, separators);
+}
+
+double power(double base, double exponent)
+{
+    if (base == 0.0 && exponent < 0.0)
+        throw CalcError(CalcFault::DivisionByZero);
+    return checkedResult(std::pow(base, exponent));
+}
+
+std::string formatResult(double value, const Separators &separators)
+{
+    std::string text = fixedTwoDecimals(value);
+    const bool negative = text.front() == '-';
+    if (negative)
+        text.erase(0, 1);
+    const std::size_t point = text.find('.');
+    std::string integerPart = text.substr(0, point);
+    std::string fraction = text.substr(point + 1);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    if (integerPart == "0")
+        integerPart.clear();
+    const bool showSign = negative && !(integerPart.empty() && fraction.empty());
+    return (showSign ? "-" : "") + integerPart + separators.decimal + fraction;
+}
+
+} // namespace lirevox

@@ -4,10 +4,15 @@
 #include "tab_control.h"
 #include "window_design.h"
 
+#include "calc_error.h"
+#include "entry_check.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -97,6 +102,30 @@ QWidget *createControl(const Control &design, QWidget *parent)
     return nullptr;
 }
 
+lirevox::Separators localeSeparators()
+{
+    const QLocale locale = QLocale::system();
+    return {.decimal = locale.decimalPoint().toStdString(), .group = locale.groupSeparator().toStdString()};
+}
+
+const char *promptFor(lirevox::EntryProblem problem)
+{
+    return problem == lirevox::EntryProblem::Blank ? kBlankEntry : kNotNumeric;
+}
+
+const char *promptFor(lirevox::CalcFault fault)
+{
+    switch (fault) {
+    case lirevox::CalcFault::DivisionByZero:
+        return kDivisionByZero;
+    case lirevox::CalcFault::Overflow:
+        return kOverflow;
+    case lirevox::CalcFault::Invalid:
+        break;
+    }
+    return kInvalidOperation;
+}
+
 } // namespace
 
 Frm_main::Frm_main(QWidget *parent)
@@ -105,6 +134,7 @@ Frm_main::Frm_main(QWidget *parent)
                           | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Frm_main"));
+    m_separators = localeSeparators();
     setWindowTitle(QString::fromUtf8(kTitle));
     setWindowIcon(QIcon(QPixmap(lirevox_xpm)));
     setFont(windowFont());
@@ -176,6 +206,9 @@ void Frm_main::connectHandlers()
 {
     connect(Option3, &QRadioButton::clicked, this, &Frm_main::danwei);
     connect(Option4, &QRadioButton::clicked, this, &Frm_main::danwei);
+    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this, &Frm_main::Command2_Click);
+    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &Frm_main::Command1_Click);
+    connect(control<QPushButton>("Command5"), &QPushButton::clicked, this, &Frm_main::Command5_Click);
     connect(control<QPushButton>("Command6"), &QPushButton::clicked, this, &Frm_main::Command6_Click);
     connect(control<QPushButton>("Command7"), &QPushButton::clicked, this, &Frm_main::Command7_Click);
     connect(control<QPushButton>("Command11"), &QPushButton::clicked, this, &Frm_main::Command11_Click);
@@ -207,6 +240,51 @@ void Frm_main::danwei()
     Label11->setText(henry);
     Label20->setText(hertz);
     Label18->setText(henry);
+}
+
+void Frm_main::Command2_Click()
+{
+    compute(Text1, Text2, Label5, &lirevox::frequency);
+}
+
+void Frm_main::Command1_Click()
+{
+    compute(Text4, Text3, Label10, &lirevox::capacitance);
+}
+
+void Frm_main::Command5_Click()
+{
+    compute(Text5, Text6, Label19, &lirevox::inductance);
+}
+
+// Checks the entries, then shows the result; a wrong entry or a failing step shows a message and
+// leaves the entries and the last result as they were.
+void Frm_main::compute(const QLineEdit *upper, const QLineEdit *lower, QLabel *result, Calculator calculator)
+{
+    const std::string upperText = upper->text().toStdString();
+    const std::string lowerText = lower->text().toStdString();
+    if (const auto problem = lirevox::checkEntries(upperText, lowerText, m_separators);
+        problem != lirevox::EntryProblem::None) {
+        showError(promptFor(problem));
+        return;
+    }
+    const lirevox::Band band = flag == 2 ? lirevox::Band::High : lirevox::Band::Low;
+    try {
+        const double value = calculator(upperText, lowerText, band, m_separators);
+        result->setText(QString::fromStdString(lirevox::formatResult(value, m_separators)));
+    } catch (const lirevox::CalcError &error) {
+        showError(promptFor(error.fault()));
+    }
+}
+
+void Frm_main::showError(const char *prompt)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kErrorTitle), QString::fromUtf8(prompt),
+                    QMessageBox::Ok, this);
+    QAbstractButton *ok = box.button(QMessageBox::Ok);
+    ok->setText(QString::fromUtf8(kErrorButton));
+    ok->setIcon({});
+    box.exec();
 }
 
 void Frm_main::Command6_Click()

@@ -4,7 +4,11 @@
 // in window_design.h, and never moved, shown, hidden or disabled by this code afterwards: each
 // handler below only reads entries and writes texts. The three calculator tabs share one shape
 // (two entries, a result, refresh/compute/cancel); the arithmetic lives in the Qt-free calc
-// library. The band ("flag") decides the units every calculator reads and writes in.
+// library, which the compute handlers call with the texts as typed and the locale's separators;
+// no exception ever leaves a handler. The band ("flag") decides the units every calculator reads and writes in.
+
+#include "number_text.h"
+#include "resonance.h"
 
 #include <QWidget>
 
@@ -25,20 +29,30 @@ public:
     [[nodiscard]] qint16 bandFlag() const { return flag; }
 
 private:
+    using Calculator = double (*)(std::string_view, std::string_view, lirevox::Band,
+                                  const lirevox::Separators &);
+
     void buildControls();
     void connectHandlers();
     void load();
     void danwei();
 
+    void Command2_Click();
+    void Command1_Click();
+    void Command5_Click();
     void Command6_Click();
     void Command7_Click();
     void Command11_Click();
     static void Cancel_Click();
 
+    void compute(const QLineEdit *upper, const QLineEdit *lower, QLabel *result, Calculator calculator);
+    void showError(const char *prompt);
+
     template<typename T>
     T *control(const char *name) const;
 
     qint16 flag = 0;
+    lirevox::Separators m_separators;
 
     TabControl *SSTab1 = nullptr;
     QRadioButton *Option3 = nullptr;

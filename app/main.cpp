@@ -1,4 +1,5 @@
 #include "main_window.h"
+#include "qt_translation.h"
 
 #include <QApplication>
 
@@ -7,7 +8,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lirevox"));
     QApplication::setOrganizationName(QStringLiteral("Oztrabel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(LIREVOX_DISPLAY_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.oztrabel.Lirevox"));
+    installQtChineseTranslation(app);
 
     Frm_main window;
     window.show();

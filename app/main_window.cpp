@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "caption_frame.h"
+#include "result_accessible.h"
 #include "tab_control.h"
 #include "window_design.h"
 
@@ -195,6 +196,14 @@ void Frm_main::buildControls()
     red.setColor(QPalette::WindowText, Qt::red);
     for (QLabel *result : {Label5, Label10, Label19})
         result->setPalette(red);
+
+    for (const auto &[captionName, controlName] : kCaptionOf) {
+        auto *caption = control<QLabel>(captionName);
+        if (auto *result = control<QLabel>(controlName))
+            ResultAccessible::describe(result, caption->text().remove(QLatin1Char('=')));
+        else
+            caption->setBuddy(control<QWidget>(controlName));
+    }
 
     // The band group is one Tab stop, at the selected option.
     Option4->setChecked(true);

@@ -94,6 +94,13 @@ inline constexpr std::array kControls = std::to_array<Control>({
     {"Label26",   Label,      Tab3,     "经营范围：电子仪器、电感电容元件、电路计算软件", 2280, 2520, 4815, 375, 41, UiFont},
 });
 
+// The caption that names each entry box and each result for screen readers.
+inline constexpr std::array<std::array<const char *, 2>, 9> kCaptionOf = {{
+    {"Label1", "Text1"}, {"Label2", "Text2"}, {"Label14", "Text4"}, {"Label13", "Text3"},
+    {"Label15", "Text5"}, {"Label16", "Text6"},
+    {"Label7", "Label5"}, {"Label8", "Label10"}, {"Label21", "Label19"},
+}};
+
 inline constexpr const char *kMicrohenry = "μH(微亨)";
 inline constexpr const char *kMillihenry = "mH(毫亨)";
 inline constexpr const char *kMegahertz = "MHz(兆赫)";

@@ -1,6 +1,9 @@
 #include "main_window.h"
+#include "qt_translation.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
@@ -199,6 +202,45 @@ private slots:
         }
         QCOMPARE(forward, cycle + QStringList{cycle.first()});
         QCOMPARE(backward, forward);
+    }
+
+    void screenReadersHearTheCaptions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("heard");
+
+        QTest::newRow("upper box") << "Text1" << "电容值：";
+        QTest::newRow("lower box, tab 1") << "Text3" << "电感值：";
+        QTest::newRow("upper box, tab 2") << "Text5" << "频率值：";
+        QTest::newRow("result") << "Label10" << "电容值";
+        QTest::newRow("result, tab 2") << "Label19" << "电感值";
+    }
+
+    void screenReadersHearTheCaptions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, heard);
+        setText(name, QStringLiteral("42"));
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(find(name));
+        QCOMPARE(accessible->text(QAccessible::Name), heard);
+        QCOMPARE(accessible->text(QAccessible::Value), QStringLiteral("42"));
+    }
+
+    void contextMenuReadsChinese()
+    {
+        QVERIFY(installQtChineseTranslation(*QCoreApplication::instance()));
+        show(0);
+        QWidget *box = find(QStringLiteral("Text1"));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(box, &event);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList entries;
+        for (const QAction *action : menu->actions())
+            if (!action->isSeparator())
+                entries << action->text().section(QLatin1Char('\t'), 0, 0).section(QLatin1Char('('), 0, 0);
+        menu->close();
+        QCOMPARE(entries, QStringList({"撤销", "重做", "剪切", "复制", "粘贴", "删除", "全选"}));
     }
 
     void enterAndEscapeChangeNothing()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program in a real X window, checks its title, size, place and fixed size,
-# then ends it with the cancel button of each calculator tab and expects exit status 0.
+# then ends it with the cancel button of each calculator tab and expects exit status 0; once
+# more at a scale factor of 2, where everything is twice as large in device pixels.
 set -euo pipefail
 
 program=$1
@@ -18,11 +19,12 @@ expect() { [ "$2" = "$3" ] || fail "$1: expected '$3', got '$2'"; }
 # Tab strip and cancel button centres, in client pixels: the tab control sits at (8, 56), each
 # of its four tabs is about 122 pixels wide and 20 high, and every cancel button is at the
 # same place on its tab.
-tab_centre() { echo "$((8 + 122 * $1 + 61)) $((56 + 10))"; }
-readonly cancel_x=$((8 + 368 + 40)) cancel_y=$((56 + 224 + 12))
+readonly tab_x=$((8 + 61)) tab_width=122 tab_y=$((56 + 10)) cancel_x=$((8 + 368 + 40)) cancel_y=$((56 + 224 + 12))
 
-for tab in 0 1 2; do
-    "$program" &
+for run in "0 1" "1 1" "2 1" "1 2"; do
+    read -r tab scale <<<"$run"
+    width=$((506 * scale)) height=$((336 * scale))
+    QT_SCALE_FACTOR=$scale "$program" &
     pid=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Lirevox {15}Oztrabel$' | head -n 1)
     if [ -z "$window" ]; then
@@ -31,16 +33,15 @@ for tab in 0 1 2; do
         continue
     fi
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    expect "client size" "${WIDTH}x${HEIGHT}" "506x336"
-    expect "position" "${X},${Y}" "$(((screen_width - 506) / 2)),$(((screen_height - 336) / 2))"
+    expect "client size" "${WIDTH}x${HEIGHT}" "${width}x${height}"
+    expect "position" "${X},${Y}" "$(((screen_width - width) / 2)),$(((screen_height - height) / 2))"
     hints=$(xprop -id "$window" WM_NORMAL_HINTS)
-    grep -q "minimum size: 506 by 336" <<<"$hints" || fail "minimum size is not 506 x 336"
-    grep -q "maximum size: 506 by 336" <<<"$hints" || fail "maximum size is not 506 x 336"
+    grep -q "minimum size: $width by $height" <<<"$hints" || fail "minimum size is not $width x $height"
+    grep -q "maximum size: $width by $height" <<<"$hints" || fail "maximum size is not $width x $height"
 
-    read -r x y < <(tab_centre "$tab")
-    xdotool mousemove --window "$window" "$x" "$y" click 1
+    xdotool mousemove --window "$window" $(((tab_x + tab * tab_width) * scale)) $((tab_y * scale)) click 1
     sleep 0.3
-    xdotool mousemove --window "$window" "$cancel_x" "$cancel_y" click 1
+    xdotool mousemove --window "$window" $((cancel_x * scale)) $((cancel_y * scale)) click 1
 
     status=0
     for _ in $(seq 50); do
@@ -48,11 +49,11 @@ for tab in 0 1 2; do
         sleep 0.1
     done
     if kill -0 "$pid" 2>/dev/null; then
-        fail "tab $tab: the cancel button did not end the program"
+        fail "tab $tab, scale $scale: the cancel button did not end the program"
         kill "$pid"
     fi
     wait "$pid" || status=$?
-    expect "tab $tab: exit status after cancel" "$status" 0
+    expect "tab $tab, scale $scale: exit status after cancel" "$status" 0
 done
 
 [ "$failures" -eq 0 ] && echo "window end-to-end: all checks passed"

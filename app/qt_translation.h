@@ -1,0 +1,8 @@
+#pragma once
+
+class QCoreApplication;
+
+// Loads Qt's own Simplified Chinese texts (context menus, standard buttons) whatever the user's
+// locale, so that every text the program shows is Chinese. Returns false when Qt's translation
+// is not installed; the program then shows Qt's English texts.
+bool installQtChineseTranslation(QCoreApplication &application);

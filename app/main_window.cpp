@@ -9,6 +9,7 @@
 #include "entry_check.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,14 +36,24 @@ int pixels(int twips)
     return twips / kTwipsPerPixel;
 }
 
+// The first of the faces this system has. Picking it from the font list, instead of handing
+// Qt the whole list, spares a fontconfig alias and fallback search for every face missing.
+QString firstInstalled(const QStringList &faces)
+{
+    const QStringList installed = QFontDatabase::families();
+    const auto found = std::ranges::find_if(faces, [&](const QString &face) { return installed.contains(face); });
+    return found == faces.end() ? faces.first() : *found;
+}
+
 // Song (宋体) where the system has it, otherwise an installed Ming/Song-style CJK serif face.
 QFont songFont(qreal pointSize, QFont::Weight weight)
 {
-    QFont font(QStringList{QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"),
-                           QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Source Han Serif SC")});
-    font.setStyleHint(QFont::Serif);
+    static const QString face = firstInstalled({QStringLiteral("宋体"), QStringLiteral("SimSun"),
+                                                QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN"),
+                                                QStringLiteral("Source Han Serif SC")});
+    QFont font(face, -1, weight);
+    font.setStyleHint(QFont::Serif, QFont::PreferNoShaping);
     font.setPointSizeF(pointSize);
-    font.setWeight(weight);
     return font;
 }
 
@@ -50,10 +61,10 @@ QFont songFont(qreal pointSize, QFont::Weight weight)
 // characters are 12 pixels wide at 96 dpi, as the design's widths expect.
 QFont windowFont()
 {
-    QFont font(QStringList{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
-                           QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei"),
-                           QStringLiteral("PingFang SC")});
-    font.setStyleHint(QFont::SansSerif);
+    QFont font(firstInstalled({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
+                               QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei"),
+                               QStringLiteral("PingFang SC")}));
+    font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
     font.setPointSizeF(9);
     return font;
 }
@@ -159,6 +170,11 @@ void Frm_main::buildControls()
                             pixels(design.height));
         if (design.font != UiFont)
             widget->setFont(fontOf(design.font));
+        // A caption shorter than its font's line keeps the whole text in view by sitting on its
+        // bottom edge: faces with tall line gaps would otherwise lose their descenders.
+        if (auto *label = qobject_cast<QLabel *>(widget);
+            label && !label->text().isEmpty() && label->height() < label->fontMetrics().height())
+            label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         if (widget->focusPolicy() != Qt::NoFocus)
             focusChain.emplace_back(design.tabIndex, widget);
         if (design.kind == Frame)

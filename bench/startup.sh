@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Measures the calculator's start-up against the floor window, in alternation, on an Xvfb
+# display: seconds from exec to the first painted frame and peak resident memory, then prints
+# the medians and the median of the pairwise ratios. Build first (./build.sh test, or cmake --build build).
+# usage: bench/startup.sh [RUNS] [BUILD_DIR]
+set -euo pipefail
+runs=${1:-21}
+build=${2:-build}
+
+if [ -z "${LIREVOX_BENCH_INSIDE_X:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" env LIREVOX_BENCH_INSIDE_X=1 bash "$0" "$@"
+fi
+
+measure() { "$build/bench/lirevox_first_frame" 506 336 "$@"; }
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+results=$(mktemp)
+trap 'rm -f "$results"' EXIT
+measure "$build/bench/lirevox_floor_window" >/dev/null # warm the file and font caches
+measure "$build/app/lirevox" >/dev/null
+# Each line: floor seconds, floor KiB, lirevox seconds, lirevox KiB, measured back to back.
+for _ in $(seq "$runs"); do
+    echo "$(measure "$build/bench/lirevox_floor_window") $(measure "$build/app/lirevox")" >>"$results"
+done 2>/dev/null
+
+column() { awk -v c="$1" '{ print $c }' "$results" | median; }
+ratio() { awk -v a="$1" -v b="$2" '{ print $a / $b }' "$results" | median; }
+printf 'floor    start-up %.4f s   peak memory %d KiB\n' "$(column 1)" "$(column 2)"
+printf 'lirevox  start-up %.4f s   peak memory %d KiB\n' "$(column 3)" "$(column 4)"
+printf 'median ratio over %d pairs: start-up %.3f x (target 1.15)   peak memory %.3f x (target 1.25)\n' \
+    "$runs" "$(ratio 3 1)" "$(ratio 4 2)"

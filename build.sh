@@ -14,7 +14,8 @@ packages=(
     qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
     fonts-noto-cjk fonts-arphic-uming
     xvfb xauth xdotool x11-utils imagemagick
-    clang libclang-rt-dev
+    clang libclang-rt-dev clang-tidy clang-format
+    libx11-dev libxdamage-dev
     desktop-file-utils appstream dpkg-dev file
 )
 
@@ -46,5 +47,9 @@ run)
     ;;
 test)
     ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+    # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+    cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLIREVOX_SANITIZE=ON
+    cmake --build build-sanitize --parallel "$(nproc)"
+    ctest --test-dir build-sanitize --output-on-failure --parallel "$(nproc)"
     ;;
 esac

@@ -5,10 +5,9 @@
 
 CaptionFrame::CaptionFrame(const QString &caption, QWidget *parent)
     : QGroupBox(caption, parent)
-{
-}
+{}
 
-void CaptionFrame::paintEvent(QPaintEvent *)
+void CaptionFrame::paintEvent(QPaintEvent * /*event*/)
 {
     constexpr int kCaptionIndent = 6;
     constexpr int kCaptionPadding = 2;
@@ -20,9 +19,7 @@ void CaptionFrame::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(QPalette::Light));
     painter.drawRect(frame.adjusted(1, 1, 0, 0));
 
-    const QRect caption(kCaptionIndent, 0, metrics.horizontalAdvance(title()) + 2 * kCaptionPadding,
-                        metrics.height());
+    const QRect caption(kCaptionIndent, 0, metrics.horizontalAdvance(title()) + 2 * kCaptionPadding, metrics.height());
     painter.fillRect(caption, palette().window());
-    style()->drawItemText(&painter, caption, Qt::AlignCenter, palette(), isEnabled(), title(),
-                          QPalette::WindowText);
+    style()->drawItemText(&painter, caption, Qt::AlignCenter, palette(), isEnabled(), title(), QPalette::WindowText);
 }

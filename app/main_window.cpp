@@ -48,9 +48,9 @@ QString firstInstalled(const QStringList &faces)
 // Song (宋体) where the system has it, otherwise an installed Ming/Song-style CJK serif face.
 QFont songFont(qreal pointSize, QFont::Weight weight)
 {
-    static const QString face = firstInstalled({QStringLiteral("宋体"), QStringLiteral("SimSun"),
-                                                QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN"),
-                                                QStringLiteral("Source Han Serif SC")});
+    static const QString face
+        = firstInstalled({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
+                          QStringLiteral("AR PL UMing CN"), QStringLiteral("Source Han Serif SC")});
     QFont font(face, -1, weight);
     font.setStyleHint(QFont::Serif, QFont::PreferNoShaping);
     font.setPointSizeF(pointSize);
@@ -141,9 +141,9 @@ const char *promptFor(lirevox::CalcFault fault)
 } // namespace
 
 Frm_main::Frm_main(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Frm_main"));
     m_separators = localeSeparators();
@@ -166,8 +166,7 @@ void Frm_main::buildControls()
     for (const Control &design : kControls) {
         QWidget *widget = createControl(design, containers.at(design.container));
         widget->setObjectName(QString::fromUtf8(design.name));
-        widget->setGeometry(pixels(design.left), pixels(design.top), pixels(design.width),
-                            pixels(design.height));
+        widget->setGeometry(pixels(design.left), pixels(design.top), pixels(design.width), pixels(design.height));
         if (design.font != UiFont)
             widget->setFont(fontOf(design.font));
         // A caption shorter than its font's line keeps the whole text in view by sitting on its
@@ -181,7 +180,8 @@ void Frm_main::buildControls()
             containers[Frame1] = widget;
         if (auto *tabs = qobject_cast<TabControl *>(widget)) {
             for (const Container page : {Tab0, Tab1, Tab2, Tab3})
-                containers[page] = tabs->addPage(QString::fromUtf8(kTabCaptions.at(static_cast<int>(page) - static_cast<int>(Tab0))));
+                containers[page] = tabs->addPage(
+                    QString::fromUtf8(kTabCaptions.at(static_cast<int>(page) - static_cast<int>(Tab0))));
             tabs->setCurrentIndex(kTabCaptions.size() - 1);
         }
     }
@@ -304,8 +304,8 @@ void Frm_main::compute(const QLineEdit *upper, const QLineEdit *lower, QLabel *r
 
 void Frm_main::showError(const char *prompt)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kErrorTitle), QString::fromUtf8(prompt),
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kErrorTitle), QString::fromUtf8(prompt), QMessageBox::Ok,
+                    this);
     QAbstractButton *ok = box.button(QMessageBox::Ok);
     ok->setText(QString::fromUtf8(kErrorButton));
     ok->setIcon({});

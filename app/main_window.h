@@ -29,8 +29,7 @@ public:
     [[nodiscard]] qint16 bandFlag() const { return flag; }
 
 private:
-    using Calculator = double (*)(std::string_view, std::string_view, lirevox::Band,
-                                  const lirevox::Separators &);
+    using Calculator = double (*)(std::string_view, std::string_view, lirevox::Band, const lirevox::Separators &);
 
     void buildControls();
     void connectHandlers();

@@ -13,8 +13,7 @@ class QtChineseTranslator : public QTranslator
 public:
     using QTranslator::QTranslator;
 
-    QString translate(const char *context, const char *sourceText, const char *disambiguation,
-                      int n) const override
+    QString translate(const char *context, const char *sourceText, const char *disambiguation, int n) const override
     {
         QString text = QTranslator::translate(context, sourceText, disambiguation, n);
         return text.replace(QStringLiteral("撤消"), QStringLiteral("撤销"));

@@ -6,7 +6,7 @@ namespace {
 
 constexpr const char *kResultCaption = "lirevoxResultCaption";
 
-QAccessibleInterface *resultFactory(const QString &, QObject *object)
+QAccessibleInterface *resultFactory(const QString & /*className*/, QObject *object)
 {
     auto *label = qobject_cast<QLabel *>(object);
     if (!label || !label->property(kResultCaption).isValid())
@@ -18,8 +18,7 @@ QAccessibleInterface *resultFactory(const QString &, QObject *object)
 
 ResultAccessible::ResultAccessible(QLabel *label)
     : QAccessibleWidget(label, QAccessible::StaticText)
-{
-}
+{}
 
 QString ResultAccessible::text(QAccessible::Text kind) const
 {

@@ -20,13 +20,13 @@ public:
     }
 
 protected:
-    QSize tabSizeHint(int index) const override
+    [[nodiscard]] QSize tabSizeHint(int index) const override
     {
         const int total = width();
         return {total * (index + 1) / count() - total * index / count(), m_height};
     }
 
-    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+    [[nodiscard]] QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
 
 private:
     int m_height = 0;
@@ -79,7 +79,7 @@ void TabControl::resizeEvent(QResizeEvent *event)
         page->setGeometry(rect());
 }
 
-void TabControl::paintEvent(QPaintEvent *)
+void TabControl::paintEvent(QPaintEvent * /*event*/)
 {
     QStyleOptionTabWidgetFrame option;
     option.initFrom(this);

@@ -40,6 +40,7 @@ using enum Font;
 
 // The six band-dependent unit labels start with their own names as captions; the window's
 // load step replaces them before the first frame.
+// clang-format off
 inline constexpr std::array kControls = std::to_array<Control>({
     // name       kind        container caption           left  top   width height tab font
     {"Frame1",    Frame,      Window,   "频率选择",         120,  120, 7335,  615, 23, UiFont},
@@ -93,12 +94,19 @@ inline constexpr std::array kControls = std::to_array<Control>({
     {"Label25",   Label,      Tab3,     "公司网址：www.oztrabel.example", 2280, 2040, 3495, 375, 40, UiFont},
     {"Label26",   Label,      Tab3,     "经营范围：电子仪器、电感电容元件、电路计算软件", 2280, 2520, 4815, 375, 41, UiFont},
 });
+// clang-format on
 
 // The caption that names each entry box and each result for screen readers.
 inline constexpr std::array<std::array<const char *, 2>, 9> kCaptionOf = {{
-    {"Label1", "Text1"}, {"Label2", "Text2"}, {"Label14", "Text4"}, {"Label13", "Text3"},
-    {"Label15", "Text5"}, {"Label16", "Text6"},
-    {"Label7", "Label5"}, {"Label8", "Label10"}, {"Label21", "Label19"},
+    {"Label1", "Text1"},
+    {"Label2", "Text2"},
+    {"Label14", "Text4"},
+    {"Label13", "Text3"},
+    {"Label15", "Text5"},
+    {"Label16", "Text6"},
+    {"Label7", "Label5"},
+    {"Label8", "Label10"},
+    {"Label21", "Label19"},
 }};
 
 inline constexpr const char *kMicrohenry = "μH(微亨)";

@@ -17,11 +17,10 @@ double checkedResult(double result)
 
 CalcError::CalcError(CalcFault fault)
     : std::runtime_error(fault == CalcFault::DivisionByZero ? "division by zero"
-                         : fault == CalcFault::Overflow     ? "overflow"
+                             : fault == CalcFault::Overflow ? "overflow"
                                                             : "invalid operation")
     , m_fault(fault)
-{
-}
+{}
 
 double add(double a, double b)
 {

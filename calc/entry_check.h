@@ -15,7 +15,6 @@ enum class EntryProblem {
 
 // Checks both entries for blanks first, then for numbers, so a blank entry masks a
 // non-numeric one in the other box.
-[[nodiscard]] EntryProblem checkEntries(std::string_view upper, std::string_view lower,
-                                        const Separators &separators);
+[[nodiscard]] EntryProblem checkEntries(std::string_view upper, std::string_view lower, const Separators &separators);
 
 } // namespace lirevox

@@ -37,8 +37,7 @@ public:
     Parser(std::string_view text, const Separators &separators)
         : m_text(trim(text))
         , m_separators(separators)
-    {
-    }
+    {}
 
     std::optional<Reading> read()
     {
@@ -58,9 +57,9 @@ public:
 private:
     static constexpr long long kExponentLimit = 1'000'000'000;
 
-    bool atDigit() const { return m_pos < m_text.size() && isDigit(m_text[m_pos]); }
+    [[nodiscard]] bool atDigit() const { return m_pos < m_text.size() && isDigit(m_text[m_pos]); }
 
-    bool startsWith(std::string_view prefix) const
+    [[nodiscard]] bool startsWith(std::string_view prefix) const
     {
         return !prefix.empty() && m_text.substr(m_pos).starts_with(prefix);
     }
@@ -136,7 +135,7 @@ private:
         return true;
     }
 
-    long long leadPosition(long long integerDigits) const
+    [[nodiscard]] long long leadPosition(long long integerDigits) const
     {
         if (m_firstNonZero < 0)
             return 0;
@@ -186,12 +185,11 @@ std::string fixedTwoDecimals(double value)
     if (const auto hundredths = hundredthsOfExactHalf(value)) {
         const long long magnitude = std::llabs(*hundredths);
         const std::string cents = std::to_string(magnitude % 100);
-        return (*hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + '.'
-               + (cents.size() < 2 ? "0" : "") + cents;
+        return (*hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + '.' + (cents.size() < 2 ? "0" : "")
+            + cents;
     }
     std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, 2);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 2);
     return {buffer.data(), result.ptr};
 }
 
@@ -241,8 +239,8 @@ double toNumber(std::string_view text, const Separators &separators)
 std::string toNumberText(double value, const Separators &separators)
 {
     std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 15);
+    const auto result
+        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
     return withDecimal({buffer.data(), result.ptr}, separators);
 }
 

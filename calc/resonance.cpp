@@ -36,8 +36,7 @@ double faradPerPicofarad()
 
 } // namespace
 
-double capacitance(std::string_view frequency, std::string_view inductance, Band band,
-                   const Separators &separators)
+double capacitance(std::string_view frequency, std::string_view inductance, Band band, const Separators &separators)
 {
     const std::string p = toNumberText(kPi, separators);
     const Scales scales = scalesOf(band);
@@ -50,8 +49,7 @@ double capacitance(std::string_view frequency, std::string_view inductance, Band
     return multiply(power(10.0, 12.0), farad);
 }
 
-double inductance(std::string_view frequency, std::string_view capacitance, Band band,
-                  const Separators &separators)
+double inductance(std::string_view frequency, std::string_view capacitance, Band band, const Separators &separators)
 {
     const std::string p = toNumberText(kPi, separators);
     const Scales scales = scalesOf(band);
@@ -64,8 +62,7 @@ double inductance(std::string_view frequency, std::string_view capacitance, Band
     return multiply(scales.unitsPerHenry, henry);
 }
 
-double frequency(std::string_view capacitance, std::string_view inductance, Band band,
-                 const Separators &separators)
+double frequency(std::string_view capacitance, std::string_view inductance, Band band, const Separators &separators)
 {
     const std::string p = toNumberText(kPi, separators);
     const Scales scales = scalesOf(band);

@@ -40,7 +40,7 @@ int pixels(int twips)
 // Qt the whole list, spares a fontconfig alias and fallback search for every face missing.
 QString firstInstalled(const QStringList &faces)
 {
-    const QStringList installed = QFontDatabase::families();
+    static const QStringList installed = QFontDatabase::families();
     const auto found = std::ranges::find_if(faces, [&](const QString &face) { return installed.contains(face); });
     return found == faces.end() ? faces.first() : *found;
 }

@@ -15,13 +15,6 @@ double checkedResult(double result)
     return result;
 }
 
-CalcError::CalcError(CalcFault fault)
-    : std::runtime_error(fault == CalcFault::DivisionByZero ? "division by zero"
-                             : fault == CalcFault::Overflow ? "overflow"
-                                                            : "invalid operation")
-    , m_fault(fault)
-{}
-
 double add(double a, double b)
 {
     return checkedResult(a + b);

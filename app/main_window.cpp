@@ -1,7 +1,9 @@
 #include "main_window.h"
 
+#include "accessible_factory.h"
 #include "caption_frame.h"
-#include "result_accessible.h"
+#include "result_label.h"
+#include "tab_bar_accessible.h"
 #include "tab_control.h"
 #include "window_design.h"
 
@@ -100,6 +102,8 @@ QWidget *createControl(const Control &design, QWidget *parent)
         label->setTextFormat(Qt::PlainText);
         return label;
     }
+    case Result:
+        return new ResultLabel(parent);
     case TextBox: {
         auto *box = new QLineEdit(caption, parent);
         box->setMaxLength(std::numeric_limits<int>::max());
@@ -145,6 +149,7 @@ Frm_main::Frm_main(QWidget *parent)
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
+    installAccessibleFactory();
     setObjectName(QStringLiteral("Frm_main"));
     m_separators = localeSeparators();
     setWindowTitle(QString::fromUtf8(kTitle));
@@ -152,6 +157,8 @@ Frm_main::Frm_main(QWidget *parent)
     setFont(windowFont());
     setAttribute(Qt::WA_WindowPropagation);
     setFixedSize(pixels(kClientWidth), pixels(kClientHeight));
+    // The frame is not known yet: its corner goes where the client area's would be centred,
+    // and the window manager, adding the frame, moves the client area, which tells its size.
     move(screen()->availableGeometry().center() - rect().center());
 
     buildControls();
@@ -174,7 +181,7 @@ void Frm_main::buildControls()
         if (auto *label = qobject_cast<QLabel *>(widget);
             label && !label->text().isEmpty() && label->height() < label->fontMetrics().height())
             label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-        if (widget->focusPolicy() != Qt::NoFocus)
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0)
             focusChain.emplace_back(design.tabIndex, widget);
         if (design.kind == Frame)
             containers[Frame1] = widget;
@@ -199,13 +206,13 @@ void Frm_main::buildControls()
     Text5 = control<QLineEdit>("Text5");
     Text6 = control<QLineEdit>("Text6");
     Label4 = control<QLabel>("Label4");
-    Label5 = control<QLabel>("Label5");
+    Label5 = control<ResultLabel>("Label5");
     Label6 = control<QLabel>("Label6");
     Label9 = control<QLabel>("Label9");
-    Label10 = control<QLabel>("Label10");
+    Label10 = control<ResultLabel>("Label10");
     Label11 = control<QLabel>("Label11");
     Label18 = control<QLabel>("Label18");
-    Label19 = control<QLabel>("Label19");
+    Label19 = control<ResultLabel>("Label19");
     Label20 = control<QLabel>("Label20");
 
     QPalette red;
@@ -213,12 +220,12 @@ void Frm_main::buildControls()
     for (QLabel *result : {Label5, Label10, Label19})
         result->setPalette(red);
 
-    for (const auto &[captionName, controlName] : kCaptionOf) {
-        auto *caption = control<QLabel>(captionName);
-        if (auto *result = control<QLabel>(controlName))
-            ResultAccessible::describe(result, caption->text().remove(QLatin1Char('=')));
+    for (const Described &described : kDescriptions) {
+        auto *caption = control<QLabel>(described.caption);
+        if (auto *result = control<ResultLabel>(described.control))
+            result->describe(caption->text().remove(QLatin1Char('=')), control<QLabel>(described.unit));
         else
-            caption->setBuddy(control<QWidget>(controlName));
+            caption->setBuddy(control<QWidget>(described.control));
     }
 
     // The band group is one Tab stop, at the selected option.
@@ -229,8 +236,11 @@ void Frm_main::buildControls()
 
 void Frm_main::connectHandlers()
 {
-    connect(Option3, &QRadioButton::clicked, this, &Frm_main::danwei);
-    connect(Option4, &QRadioButton::clicked, this, &Frm_main::danwei);
+    // Toggled, not clicked: the keyboard and screen readers select an option without a click.
+    connect(Option3, &QRadioButton::toggled, this, &Frm_main::Option_Toggled);
+    connect(Option4, &QRadioButton::toggled, this, &Frm_main::Option_Toggled);
+    connect(SSTab1->tabBar(), &QTabBar::currentChanged, this,
+            [this] { TabBarAccessible::announceFront(SSTab1->tabBar()); });
     connect(control<QPushButton>("Command2"), &QPushButton::clicked, this, &Frm_main::Command2_Click);
     connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &Frm_main::Command1_Click);
     connect(control<QPushButton>("Command5"), &QPushButton::clicked, this, &Frm_main::Command5_Click);
@@ -265,6 +275,41 @@ void Frm_main::danwei()
     Label11->setText(henry);
     Label20->setText(hertz);
     Label18->setText(henry);
+    describeUnits();
+}
+
+// Entry boxes tell screen readers their unit, which follows the band.
+void Frm_main::describeUnits()
+{
+    for (const Described &described : kDescriptions)
+        if (auto *box = control<QLineEdit>(described.control))
+            box->setAccessibleDescription(control<QLabel>(described.unit)->text());
+}
+
+// A result is only ever shown in the units it was computed in.
+void Frm_main::Option_Toggled(bool selected)
+{
+    if (!selected)
+        return;
+    danwei();
+    for (ResultLabel *result : {Label5, Label10, Label19})
+        result->setResult({});
+}
+
+void Frm_main::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (!m_frameCentred && frameGeometry() != geometry()) {
+        m_frameCentred = true;
+        centreOnScreen();
+    }
+}
+
+void Frm_main::centreOnScreen()
+{
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    setGeometry(geometry().translated(frame.topLeft() - frameGeometry().topLeft()));
 }
 
 void Frm_main::Command2_Click()
@@ -284,21 +329,24 @@ void Frm_main::Command5_Click()
 
 // Checks the entries, then shows the result; a wrong entry or a failing step shows a message and
 // leaves the entries and the last result as they were.
-void Frm_main::compute(const QLineEdit *upper, const QLineEdit *lower, QLabel *result, Calculator calculator)
+void Frm_main::compute(const QLineEdit *upper, const QLineEdit *lower, ResultLabel *result, Calculator calculator)
 {
-    const std::string upperText = upper->text().toStdString();
-    const std::string lowerText = lower->text().toStdString();
-    if (const auto problem = lirevox::checkEntries(upperText, lowerText, m_separators);
-        problem != lirevox::EntryProblem::None) {
-        showError(promptFor(problem));
-        return;
-    }
-    const lirevox::Band band = flag == 2 ? lirevox::Band::High : lirevox::Band::Low;
     try {
+        const std::string upperText = upper->text().toStdString();
+        const std::string lowerText = lower->text().toStdString();
+        if (const auto problem = lirevox::checkEntries(upperText, lowerText, m_separators);
+            problem != lirevox::EntryProblem::None) {
+            showError(promptFor(problem));
+            return;
+        }
+        const lirevox::Band band = flag == 2 ? lirevox::Band::High : lirevox::Band::Low;
         const double value = calculator(upperText, lowerText, band, m_separators);
-        result->setText(QString::fromStdString(lirevox::formatResult(value, m_separators)));
+        result->setResult(QString::fromStdString(lirevox::formatResult(value, m_separators)));
     } catch (const lirevox::CalcError &error) {
         showError(promptFor(error.fault()));
+    } catch (const std::exception &) {
+        // An entry too large to hold twice, say: the program goes on all the same.
+        showError(kCannotCompute);
     }
 }
 
@@ -316,21 +364,21 @@ void Frm_main::Command6_Click()
 {
     Text1->clear();
     Text2->clear();
-    Label5->clear();
+    Label5->setResult({});
 }
 
 void Frm_main::Command7_Click()
 {
     Text3->clear();
     Text4->clear();
-    Label10->clear();
+    Label10->setResult({});
 }
 
 void Frm_main::Command11_Click()
 {
     Text5->clear();
     Text6->clear();
-    Label19->clear();
+    Label19->setResult({});
 }
 
 void Frm_main::Cancel_Click()

@@ -5,7 +5,9 @@
 // handler below only reads entries and writes texts. The three calculator tabs share one shape
 // (two entries, a result, refresh/compute/cancel); the arithmetic lives in the Qt-free calc
 // library, which the compute handlers call with the texts as typed and the locale's separators;
-// no exception ever leaves a handler. The band ("flag") decides the units every calculator reads and writes in.
+// no exception ever leaves a handler. The band ("flag") decides the units every calculator reads
+// and writes in, so a change of band empties the results shown in the old units. The window is
+// centred as a whole once its window manager has framed it.
 
 #include "number_text.h"
 #include "resonance.h"
@@ -13,6 +15,7 @@
 #include <QWidget>
 
 class QLabel;
+class ResultLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -28,6 +31,9 @@ public:
     // The band mode: 2 for the high band, 1 for the low band, 0 before the load step.
     [[nodiscard]] qint16 bandFlag() const { return flag; }
 
+protected:
+    void moveEvent(QMoveEvent *event) override;
+
 private:
     using Calculator = double (*)(std::string_view, std::string_view, lirevox::Band, const lirevox::Separators &);
 
@@ -35,6 +41,10 @@ private:
     void connectHandlers();
     void load();
     void danwei();
+    void describeUnits();
+    void centreOnScreen();
+
+    void Option_Toggled(bool selected);
 
     void Command2_Click();
     void Command1_Click();
@@ -44,7 +54,7 @@ private:
     void Command11_Click();
     static void Cancel_Click();
 
-    void compute(const QLineEdit *upper, const QLineEdit *lower, QLabel *result, Calculator calculator);
+    void compute(const QLineEdit *upper, const QLineEdit *lower, ResultLabel *result, Calculator calculator);
     void showError(const char *prompt);
 
     template<typename T>
@@ -52,6 +62,7 @@ private:
 
     qint16 flag = 0;
     lirevox::Separators m_separators;
+    bool m_frameCentred = false;
 
     TabControl *SSTab1 = nullptr;
     QRadioButton *Option3 = nullptr;
@@ -63,12 +74,12 @@ private:
     QLineEdit *Text5 = nullptr;
     QLineEdit *Text6 = nullptr;
     QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
+    ResultLabel *Label5 = nullptr;
     QLabel *Label6 = nullptr;
     QLabel *Label9 = nullptr;
-    QLabel *Label10 = nullptr;
+    ResultLabel *Label10 = nullptr;
     QLabel *Label11 = nullptr;
     QLabel *Label18 = nullptr;
-    QLabel *Label19 = nullptr;
+    ResultLabel *Label19 = nullptr;
     QLabel *Label20 = nullptr;
 };

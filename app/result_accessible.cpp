@@ -1,37 +1,17 @@
 #include "result_accessible.h"
 
-#include <QLabel>
+#include "result_label.h"
 
-namespace {
-
-constexpr const char *kResultCaption = "lirevoxResultCaption";
-
-QAccessibleInterface *resultFactory(const QString & /*className*/, QObject *object)
-{
-    auto *label = qobject_cast<QLabel *>(object);
-    if (!label || !label->property(kResultCaption).isValid())
-        return nullptr;
-    return new ResultAccessible(label);
-}
-
-} // namespace
-
-ResultAccessible::ResultAccessible(QLabel *label)
+ResultAccessible::ResultAccessible(ResultLabel *label)
     : QAccessibleWidget(label, QAccessible::StaticText)
 {}
 
 QString ResultAccessible::text(QAccessible::Text kind) const
 {
+    const auto *label = static_cast<const ResultLabel *>(widget());
     if (kind == QAccessible::Name)
-        return widget()->property(kResultCaption).toString();
+        return label->spokenText();
     if (kind == QAccessible::Value)
-        return static_cast<QLabel *>(widget())->text();
+        return label->text();
     return QAccessibleWidget::text(kind);
-}
-
-void ResultAccessible::describe(QLabel *result, const QString &caption)
-{
-    static const bool installed = (QAccessible::installFactory(resultFactory), true);
-    Q_UNUSED(installed);
-    result->setProperty(kResultCaption, caption);
 }

@@ -2,16 +2,14 @@
 
 #include <QAccessibleWidget>
 
-class QLabel;
+class ResultLabel;
 
-// How a screen reader sees a result label: named by its caption, with the result as its value.
+// How a screen reader sees a result: named by its caption, the result and its unit, with the
+// result alone as its value.
 class ResultAccessible : public QAccessibleWidget
 {
 public:
-    explicit ResultAccessible(QLabel *label);
+    explicit ResultAccessible(ResultLabel *label);
 
     [[nodiscard]] QString text(QAccessible::Text kind) const override;
-
-    // Marks a label as a result named by the given caption; call once per result label.
-    static void describe(QLabel *result, const QString &caption);
 };

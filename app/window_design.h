@@ -17,7 +17,7 @@ inline constexpr std::array kTabCaptions = {"频率计算", "电容计算", "电
 // A control's coordinates are relative to the window's client area, to the outer corner of
 // Frame1, or to the outer corner of the tab control, tab strip included, for a control on a tab.
 enum class Container { Window, Frame1, Tab0, Tab1, Tab2, Tab3 };
-enum class Kind { Frame, Option, Tabs, Label, TextBox, Button };
+enum class Kind { Frame, Option, Tabs, Label, Result, TextBox, Button };
 // UiFont is the window's own font; the Song faces are 10.5 pt, 10.5 pt bold and 12 pt.
 enum class Font { UiFont, Song, SongBold, SongLarge };
 
@@ -55,7 +55,7 @@ inline constexpr std::array kControls = std::to_array<Control>({
     {"Text2",     TextBox,    Tab0,     "",                1920, 1560, 1815,  375,  6, UiFont},
     {"Label4",    Label,      Tab0,     "Label4",          3960, 1560, 1335,  375,  8, Song},
     {"Label7",    Label,      Tab0,     "频率值=",         1800, 2520,  975,  375, 11, SongLarge},
-    {"Label5",    Label,      Tab0,     "",                2760, 2520, 1095,  375,  9, SongBold},
+    {"Label5",    Result,     Tab0,     "",                2760, 2520, 1095,  375,  9, SongBold},
     {"Label6",    Label,      Tab0,     "Label6",          4200, 2520, 1215,  375, 10, Song},
     {"Command6",  Button,     Tab0,     "刷 新",           2760, 3360, 1095,  375, 42, Song},
     {"Command2",  Button,     Tab0,     "计 算",           4080, 3360, 1215,  375,  2, Song},
@@ -68,7 +68,7 @@ inline constexpr std::array kControls = std::to_array<Control>({
     {"Text3",     TextBox,    Tab1,     "",                1920, 1560, 1815,  375, 12, UiFont},
     {"Label11",   Label,      Tab1,     "Label11",         3960, 1680, 1335,  375, 19, Song},
     {"Label8",    Label,      Tab1,     "电容值=",         1800, 2520,  975,  375, 16, SongLarge},
-    {"Label10",   Label,      Tab1,     "",                2760, 2520, 1095,  375, 18, SongBold},
+    {"Label10",   Result,     Tab1,     "",                2760, 2520, 1095,  375, 18, SongBold},
     {"Label12",   Label,      Tab1,     "pF(皮法)",        4200, 2520, 1095,  255, 20, Song},
     {"Command7",  Button,     Tab1,     "刷 新",           2760, 3360, 1095,  375, 43, Song},
     {"Command1",  Button,     Tab1,     "计 算",           4080, 3360, 1215,  375, 14, Song},
@@ -81,7 +81,7 @@ inline constexpr std::array kControls = std::to_array<Control>({
     {"Text6",     TextBox,    Tab2,     "",                1920, 1560, 1815,  375, 29, UiFont},
     {"Label17",   Label,      Tab2,     "pF(皮法)",        3960, 1680, 1215,  255, 32, Song},
     {"Label21",   Label,      Tab2,     "电感值=",         1800, 2520,  975,  375, 36, SongLarge},
-    {"Label19",   Label,      Tab2,     "",                2760, 2520, 1095,  375, 34, SongBold},
+    {"Label19",   Result,     Tab2,     "",                2760, 2520, 1095,  375, 34, SongBold},
     {"Label18",   Label,      Tab2,     "Label18",         4080, 2520, 1095,  375, 33, Song},
     {"Command11", Button,     Tab2,     "刷 新",           2760, 3360, 1095,  375, 44, Song},
     {"Command5",  Button,     Tab2,     "计 算",           4080, 3360, 1215,  375, 27, Song},
@@ -96,18 +96,25 @@ inline constexpr std::array kControls = std::to_array<Control>({
 });
 // clang-format on
 
-// The caption that names each entry box and each result for screen readers.
-inline constexpr std::array<std::array<const char *, 2>, 9> kCaptionOf = {{
-    {"Label1", "Text1"},
-    {"Label2", "Text2"},
-    {"Label14", "Text4"},
-    {"Label13", "Text3"},
-    {"Label15", "Text5"},
-    {"Label16", "Text6"},
-    {"Label7", "Label5"},
-    {"Label8", "Label10"},
-    {"Label21", "Label19"},
-}};
+// The caption that names each entry box and each result for screen readers, and the label
+// that names its unit.
+struct Described {
+    const char *control;
+    const char *caption;
+    const char *unit;
+};
+
+inline constexpr std::array kDescriptions = std::to_array<Described>({
+    {"Text1", "Label1", "Label3"},
+    {"Text2", "Label2", "Label4"},
+    {"Text4", "Label14", "Label9"},
+    {"Text3", "Label13", "Label11"},
+    {"Text5", "Label15", "Label20"},
+    {"Text6", "Label16", "Label17"},
+    {"Label5", "Label7", "Label6"},
+    {"Label10", "Label8", "Label12"},
+    {"Label19", "Label21", "Label18"},
+});
 
 inline constexpr const char *kMicrohenry = "μH(微亨)";
 inline constexpr const char *kMillihenry = "mH(毫亨)";
@@ -121,5 +128,6 @@ inline constexpr const char *kNotNumeric = "请输入数值型参数信息！";
 inline constexpr const char *kDivisionByZero = "除数为零，请检查输入的参数！";
 inline constexpr const char *kOverflow = "数值溢出，请检查输入的参数！";
 inline constexpr const char *kInvalidOperation = "无效的运算，请检查输入的参数！";
+inline constexpr const char *kCannotCompute = "无法完成计算，请检查输入的参数！";
 
 } // namespace window_design

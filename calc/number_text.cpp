@@ -6,26 +6,73 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <span>
 
 namespace lirevox {
 
 namespace {
 
-constexpr std::string_view kSpace = " ";
-constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
+constexpr std::array<std::string_view, 2> kBlanks = {" ", "\u3000"};
+// A cell pasted from a spreadsheet brings a tab or a line break along: around a number these
+// are blanks too, though a box holding nothing else is not blank.
+constexpr std::array<std::string_view, 5> kBlanksAroundNumbers = {" ", "\u3000", "\t", "\r", "\n"};
+
+// What a Chinese input method types in full-width mode, read as its ASCII counterpart.
+constexpr std::array<std::pair<std::string_view, char>, 17> kFullWidthForms = {{
+    {"\uFF10", '0'}, {"\uFF11", '1'}, {"\uFF12", '2'}, {"\uFF13", '3'}, {"\uFF14", '4'},
+    {"\uFF15", '5'}, {"\uFF16", '6'}, {"\uFF17", '7'}, {"\uFF18", '8'}, {"\uFF19", '9'},
+    {"\uFF0B", '+'}, {"\uFF0D", '-'}, {"\uFF45", 'e'}, {"\uFF25", 'E'},
+    {"\uFF0E", '.'}, {"\u3002", '.'}, {"\uFF0C", ','},
+}};
 
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
+std::string_view stripped(std::string_view text, std::span<const std::string_view> blanks)
+{
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const std::string_view blank : blanks) {
+            while (text.starts_with(blank)) {
+                text.remove_prefix(blank.size());
+                trimmed = true;
+            }
+            while (text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                trimmed = true;
+            }
+        }
+    }
+    return text;
+}
+
+std::string withAsciiForms(std::string_view text)
+{
+    std::string ascii;
+    ascii.reserve(text.size());
+    while (!text.empty()) {
+        const auto form
+            = std::ranges::find_if(kFullWidthForms, [&](const auto &each) { return text.starts_with(each.first); });
+        if (form == kFullWidthForms.end()) {
+            ascii += text.front();
+            text.remove_prefix(1);
+        } else {
+            ascii += form->second;
+            text.remove_prefix(form->first.size());
+        }
+    }
+    return ascii;
+}
+
 // A numeric text reduced to the plain ASCII form std::from_chars reads.
 struct Reading {
     std::string ascii;
-    bool negative = false;
     // Decimal exponent of the leading nonzero digit (value = 0.d... x 10^leadExponent), which tells
     // an overflow from an underflow when from_chars reports the value out of range.
     long long leadExponent = 0;
@@ -35,7 +82,7 @@ class Parser
 {
 public:
     Parser(std::string_view text, const Separators &separators)
-        : m_text(trim(text))
+        : m_text(withAsciiForms(stripped(text, kBlanksAroundNumbers)))
         , m_separators(separators)
     {}
 
@@ -61,7 +108,7 @@ private:
 
     [[nodiscard]] bool startsWith(std::string_view prefix) const
     {
-        return !prefix.empty() && m_text.substr(m_pos).starts_with(prefix);
+        return !prefix.empty() && std::string_view(m_text).substr(m_pos).starts_with(prefix);
     }
 
     bool consume(std::string_view prefix)
@@ -75,8 +122,7 @@ private:
     void readSign()
     {
         if (m_pos < m_text.size() && (m_text[m_pos] == '+' || m_text[m_pos] == '-')) {
-            m_reading.negative = m_text[m_pos] == '-';
-            if (m_reading.negative)
+            if (m_text[m_pos] == '-')
                 m_reading.ascii += '-';
             ++m_pos;
         }
@@ -147,7 +193,7 @@ private:
         return std::clamp(a + b, -kExponentLimit, kExponentLimit);
     }
 
-    std::string_view m_text;
+    std::string m_text;
     const Separators &m_separators;
     std::size_t m_pos = 0;
     Reading m_reading;
@@ -168,49 +214,53 @@ std::string withDecimal(std::string text, const Separators &separators)
     return text;
 }
 
-// Whole hundredths of a value with an exact half in its third decimal, rounded away from zero.
-// Only multiples of 1/8 can be such halves; below 2^40 their hundredfold is exact.
-std::optional<long long> hundredthsOfExactHalf(double value)
+// Adds one to the last digit of a fixed-point text, carrying as far as it goes.
+void incrementMagnitude(std::string &text)
 {
-    constexpr double kExactLimit = 1099511627776.0;
-    const double hundredfold = value * 100.0;
-    if (std::abs(value) >= kExactLimit || std::trunc(value * 8.0) != value * 8.0
-        || std::abs(hundredfold - std::trunc(hundredfold)) != 0.5)
-        return std::nullopt;
-    return static_cast<long long>(std::round(hundredfold));
+    for (std::size_t i = text.size(); i-- > 0;) {
+        if (text[i] == '.')
+            continue;
+        if (text[i] == '-')
+            break;
+        if (text[i] != '9') {
+            ++text[i];
+            return;
+        }
+        text[i] = '0';
+    }
+    text.insert(text.starts_with('-') ? 1 : 0, 1, '1');
 }
 
+// The value with two decimals. An exact half (an odd multiple of 1/8 is the only kind there is)
+// goes away from zero; every other value rounds on its exact binary value.
 std::string fixedTwoDecimals(double value)
 {
-    if (const auto hundredths = hundredthsOfExactHalf(value)) {
-        const long long magnitude = std::llabs(*hundredths);
-        const std::string cents = std::to_string(magnitude % 100);
-        return (*hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) + '.' + (cents.size() < 2 ? "0" : "")
-            + cents;
-    }
+    const bool exactHalf = std::fmod(std::abs(value), 0.25) == 0.125;
     std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 2);
-    return {buffer.data(), result.ptr};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed,
+                                      exactHalf ? 3 : 2);
+    std::string text(buffer.data(), result.ptr);
+    if (exactHalf) {
+        text.pop_back();
+        incrementMagnitude(text);
+    }
+    return text;
+}
+
+// A value too small for a normal double, to the nearest subnormal or zero. Some standard
+// libraries report every underflow as out of range without a value; the C library reads it alike
+// everywhere, in the C locale as the reading's text is written.
+double readUnderflow(const std::string &ascii)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtod_l(ascii.c_str(), nullptr, cLocale);
 }
 
 } // namespace
 
 std::string_view trim(std::string_view text)
 {
-    for (bool trimmed = true; trimmed;) {
-        trimmed = false;
-        for (const std::string_view blank : {kSpace, kIdeographicSpace}) {
-            while (text.starts_with(blank)) {
-                text.remove_prefix(blank.size());
-                trimmed = true;
-            }
-            while (text.ends_with(blank)) {
-                text.remove_suffix(blank.size());
-                trimmed = true;
-            }
-        }
-    }
-    return text;
+    return stripped(text, kBlanks);
 }
 
 bool isNumeric(std::string_view text, const Separators &separators)
@@ -229,7 +279,7 @@ double toNumber(std::string_view text, const Separators &separators)
     if (error == std::errc::result_out_of_range) {
         if (reading->leadExponent > 0)
             throw CalcError(CalcFault::Overflow);
-        return reading->negative ? -0.0 : 0.0;
+        return readUnderflow(reading->ascii);
     }
     if (error != std::errc() || end != first + reading->ascii.size())
         throw CalcError(CalcFault::Invalid);

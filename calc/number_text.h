@@ -15,11 +15,14 @@ struct Separators {
 [[nodiscard]] std::string_view trim(std::string_view text);
 
 // True for a text of the form [sign] digits [decimal digits] [e [sign] digits], with group
-// separators allowed between integer digits and blanks around it: exactly the texts toNumber reads.
+// separators allowed between integer digits and blanks, tabs or line breaks around it: exactly the
+// texts toNumber reads. Full-width digits, signs, exponent letters, full stops (．and 。) and
+// commas read as their ASCII forms; the locale's separators then apply as for ASCII text.
 [[nodiscard]] bool isNumeric(std::string_view text, const Separators &separators);
 
 // The double nearest to a numeric text. Throws CalcError: Overflow beyond the double range,
-// Invalid for a text that is not numeric. A value too small for a double reads as zero.
+// Invalid for a text that is not numeric. A value too small for a double reads as the nearest
+// subnormal, or a signed zero.
 [[nodiscard]] double toNumber(std::string_view text, const Separators &separators);
 
 // The value rounded to 15 significant digits, as text that toNumber reads back.
@@ -29,7 +32,7 @@ struct Separators {
 [[nodiscard]] double power(double base, double exponent);
 
 // The value as the result pattern "###.##" shows it: rounded to two decimals (exact halves away
-// from zero), no leading zero, the decimal separator always present, trailing fraction zeros dropped,
+// from zero, for every double), no leading zero, the decimal separator always present, trailing fraction zeros dropped,
 // every integer digit without group separators, and no minus sign on a value that rounds to zero.
 [[nodiscard]] std::string formatResult(double value, const Separators &separators);
 

@@ -1,0 +1,77 @@
+#include "result_label.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QStyle>
+
+namespace {
+
+constexpr qreal kSmallestPointSize = 7;
+constexpr qreal kPointSizeStep = 0.5;
+
+} // namespace
+
+ResultLabel::ResultLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+void ResultLabel::setResult(const QString &result)
+{
+    setText(result);
+    fit();
+}
+
+void ResultLabel::describe(const QString &caption, const QLabel *unit)
+{
+    m_caption = caption;
+    m_unit = unit;
+}
+
+QString ResultLabel::spokenText() const
+{
+    if (text().isEmpty() || !m_unit)
+        return m_caption;
+    return m_caption + QLatin1Char(' ') + text() + QLatin1Char(' ') + m_unit->text();
+}
+
+void ResultLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_fitting) {
+        m_ownFont = font();
+        fit();
+    }
+}
+
+// Steps down from the label's own size until the result fits; a smaller size sits on the same
+// baseline as the label's own, so that it still lines up with its caption and unit.
+void ResultLabel::fit()
+{
+    const int room = contentsRect().width() - 1;
+    QFont fitted = m_ownFont;
+    while (QFontMetrics(fitted).horizontalAdvance(text()) > room
+           && fitted.pointSizeF() - kPointSizeStep >= kSmallestPointSize)
+        fitted.setPointSizeF(fitted.pointSizeF() - kPointSizeStep);
+    const QFontMetrics metrics(fitted);
+    m_fitting = true;
+    setFont(fitted);
+    m_fitting = false;
+    setContentsMargins(0, QFontMetrics(m_ownFont).ascent() - metrics.ascent(), 0, 0);
+    m_drawn = metrics.elidedText(text(), Qt::ElideRight, room);
+    setToolTip(fitted == m_ownFont ? QString() : text());
+}
+
+void ResultLabel::paintEvent(QPaintEvent *event)
+{
+    if (m_drawn == text()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(), isEnabled(), m_drawn,
+                          foregroundRole());
+}

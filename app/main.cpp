@@ -1,6 +1,6 @@
+#include "application_setup.h"
 #include "main_window.h"
 #include "platform_choice.h"
-#include "qt_translation.h"
 
 #include <QApplication>
 
@@ -10,13 +10,8 @@ int main(int argc, char *argv[])
         !platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lirevox"));
-    QApplication::setOrganizationName(QStringLiteral("Oztrabel"));
-    QApplication::setApplicationVersion(QStringLiteral(LIREVOX_DISPLAY_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.oztrabel.Lirevox"));
-    installQtChineseTranslation(app);
-
+    QApplication application(argc, argv);
+    setUpApplication(application);
     Frm_main window;
     window.show();
     return QApplication::exec();

@@ -25,6 +25,7 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

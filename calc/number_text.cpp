@@ -23,10 +23,23 @@ constexpr std::array<std::string_view, 5> kBlanksAroundNumbers = {" ", "\u3000",
 
 // What a Chinese input method types in full-width mode, read as its ASCII counterpart.
 constexpr std::array<std::pair<std::string_view, char>, 17> kFullWidthForms = {{
-    {"\uFF10", '0'}, {"\uFF11", '1'}, {"\uFF12", '2'}, {"\uFF13", '3'}, {"\uFF14", '4'},
-    {"\uFF15", '5'}, {"\uFF16", '6'}, {"\uFF17", '7'}, {"\uFF18", '8'}, {"\uFF19", '9'},
-    {"\uFF0B", '+'}, {"\uFF0D", '-'}, {"\uFF45", 'e'}, {"\uFF25", 'E'},
-    {"\uFF0E", '.'}, {"\u3002", '.'}, {"\uFF0C", ','},
+    {"\uFF10", '0'},
+    {"\uFF11", '1'},
+    {"\uFF12", '2'},
+    {"\uFF13", '3'},
+    {"\uFF14", '4'},
+    {"\uFF15", '5'},
+    {"\uFF16", '6'},
+    {"\uFF17", '7'},
+    {"\uFF18", '8'},
+    {"\uFF19", '9'},
+    {"\uFF0B", '+'},
+    {"\uFF0D", '-'},
+    {"\uFF45", 'e'},
+    {"\uFF25", 'E'},
+    {"\uFF0E", '.'},
+    {"\u3002", '.'},
+    {"\uFF0C", ','},
 }};
 
 bool isDigit(char c)
@@ -54,18 +67,21 @@ std::string_view stripped(std::string_view text, std::span<const std::string_vie
 
 std::string withAsciiForms(std::string_view text)
 {
+    // Every full-width form's UTF-8 begins with one of these two bytes.
+    constexpr std::string_view kLeadBytes = "\xE3\xEF";
     std::string ascii;
     ascii.reserve(text.size());
     while (!text.empty()) {
-        const auto form
+        const std::size_t plain = std::min(text.find_first_of(kLeadBytes), text.size());
+        ascii += text.substr(0, plain);
+        text.remove_prefix(plain);
+        if (text.empty())
+            break;
+        const auto *const form
             = std::ranges::find_if(kFullWidthForms, [&](const auto &each) { return text.starts_with(each.first); });
-        if (form == kFullWidthForms.end()) {
-            ascii += text.front();
-            text.remove_prefix(1);
-        } else {
-            ascii += form->second;
-            text.remove_prefix(form->first.size());
-        }
+        const bool found = form != kFullWidthForms.end();
+        ascii += found ? form->second : text.front();
+        text.remove_prefix(found ? form->first.size() : 1);
     }
     return ascii;
 }
@@ -214,25 +230,9 @@ std::string withDecimal(std::string text, const Separators &separators)
     return text;
 }
 
-// Adds one to the last digit of a fixed-point text, carrying as far as it goes.
-void incrementMagnitude(std::string &text)
-{
-    for (std::size_t i = text.size(); i-- > 0;) {
-        if (text[i] == '.')
-            continue;
-        if (text[i] == '-')
-            break;
-        if (text[i] != '9') {
-            ++text[i];
-            return;
-        }
-        text[i] = '0';
-    }
-    text.insert(text.starts_with('-') ? 1 : 0, 1, '1');
-}
-
-// The value with two decimals. An exact half (an odd multiple of 1/8 is the only kind there is)
-// goes away from zero; every other value rounds on its exact binary value.
+// The value with two decimals. An exact half goes away from zero; every other value rounds on its
+// exact binary value. Only an odd multiple of 1/8 can be an exact half: its decimals end in 125,
+// 375, 625 or 875, so rounding away from zero raises a 2 or a 7 and never carries.
 std::string fixedTwoDecimals(double value)
 {
     const bool exactHalf = std::fmod(std::abs(value), 0.25) == 0.125;
@@ -242,7 +242,7 @@ std::string fixedTwoDecimals(double value)
     std::string text(buffer.data(), result.ptr);
     if (exactHalf) {
         text.pop_back();
-        incrementMagnitude(text);
+        ++text.back();
     }
     return text;
 }

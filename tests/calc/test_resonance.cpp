@@ -1,107 +1,152 @@
 #include "calc_error.h"
+#include "entry_check.h"
 #include "resonance.h"
 
 #include <QTest>
-
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <random>
-#include <variant>
 
 using namespace lirevox;
 
 namespace {
 
-// A value, or the CalcFault the steps raise.
-using Outcome = std::variant<double, CalcFault>;
-struct Fault {
-    CalcFault fault;
-};
+using Calculator = double (*)(std::string_view, std::string_view, Band, const Separators &);
 
-// A second account of the calculators' steps, with printf/strtod and plain operators, to hold
-// the real ones to the last bit.
-namespace model {
-
-double check(double value)
+Calculator calculatorNamed(const QString &name)
 {
-    if (std::isnan(value))
-        throw Fault{CalcFault::Invalid};
-    if (std::isinf(value))
-        throw Fault{CalcFault::Overflow};
-    return value;
+    return name == QLatin1String("frequency")  ? &frequency
+        : name == QLatin1String("capacitance") ? &capacitance
+                                               : &inductance;
 }
-
-double div(double a, double b)
-{
-    if (b == 0)
-        throw Fault{a == 0 ? CalcFault::Invalid : CalcFault::DivisionByZero};
-    return check(a / b);
-}
-
-double via15Digits(double value)
-{
-    std::array<char, 40> text{};
-    std::snprintf(text.data(), text.size(), "%.14e", value);
-    return check(std::strtod(text.data(), nullptr));
-}
-
-double calculate(int calculator, double upper, double lower, double unit)
-{
-    const double pi = 3.1415926;
-    if (calculator == 0) {
-        const double m = check(check(lower * div(1, unit)) * via15Digits(check(upper * div(1, 1e12))));
-        const double reciprocal = div(1, m);
-        if (reciprocal < 0)
-            throw Fault{CalcFault::Invalid};
-        return check(div(1, unit) * div(div(std::sqrt(reciprocal), 2), pi));
-    }
-    const double hertz = via15Digits(check(upper * unit));
-    const double t = div(1, check(hertz * (pi + pi)));
-    if (calculator == 1)
-        return check(1e12 * div(check(t * t), via15Digits(check(lower * div(1, unit)))));
-    return check(unit * div(check(t * t), via15Digits(check(lower * div(1, 1e12)))));
-}
-
-} // namespace model
 
 } // namespace
 
+// The calculators hold some steps to 15 digits through text and use pi = 3.1415926, so each row's
+// value is exact to the last bit, written as a hex float.
 class TestResonance : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void agreesWithModelToTheLastBit()
+    static void addColumns()
     {
-        using Calculator = double (*)(std::string_view, std::string_view, Band, const Separators &);
-        const Calculator calculators[] = {&frequency, &capacitance, &inductance};
-        std::mt19937_64 random(6122026);
-        std::uniform_int_distribution<int> mantissa(-999999, 999999);
-        std::uniform_int_distribution<int> exponent(-20, 20);
-        int faults = 0;
-        for (int i = 0; i < 12000; ++i) {
-            // Now and then an exponent far enough out to overflow or underflow some step.
-            const int spread = i % 16 ? 1 : 16;
-            const std::string upper = std::to_string(mantissa(random)) + "e" + std::to_string(exponent(random) * spread);
-            const std::string lower = std::to_string(mantissa(random)) + "e" + std::to_string(exponent(random) * spread);
-            const Band band = i % 2 ? Band::High : Band::Low;
-            const int calculator = i % 3;
-            Outcome expected, actual;
-            try {
-                expected = model::calculate(calculator, std::strtod(upper.c_str(), nullptr), std::strtod(lower.c_str(), nullptr), band == Band::High ? 1e6 : 1e3);
-            } catch (const Fault &fault) {
-                expected = fault.fault;
-                ++faults;
-            }
-            try {
-                actual = calculators[calculator](upper, lower, band, Separators{});
-            } catch (const CalcError &error) {
-                actual = error.fault();
-            }
-            QVERIFY2(actual == expected, qPrintable(QStringLiteral("calculator %1 (%2, %3)").arg(calculator).arg(QString::fromStdString(upper), QString::fromStdString(lower))));
+        QTest::addColumn<QString>("calculator");
+        QTest::addColumn<bool>("high");
+        QTest::addColumn<QString>("upper");
+        QTest::addColumn<QString>("lower");
+    }
+
+private slots:
+    void computesToTheLastBit_data()
+    {
+        addColumns();
+        QTest::addColumn<double>("value");
+
+        QTest::newRow("capacitance, high, 10, 2.53") << "capacitance" << true << "10"
+                                                     << "2.53" << 0x1.907a9fc5082b8p+6;
+        QTest::newRow("capacitance, low, 100, 10") << "capacitance" << false << "100"
+                                                   << "10" << 0x1.fa9b1e96af749p+7;
+        QTest::newRow("capacitance, low, 10, 2.53") << "capacitance" << false << "10"
+                                                    << "2.53" << 0x1.8717c00669fa9p+16;
+        QTest::newRow("capacitance, high, -10, -2.53") << "capacitance" << true << "-10"
+                                                       << "-2.53" << -0x1.907a9fc5082b8p+6;
+        QTest::newRow("inductance, high, 10, 100") << "inductance" << true << "10"
+                                                   << "100" << 0x1.443a51044754cp+1;
+        QTest::newRow("inductance, low, 100, 253.3") << "inductance" << false << "100"
+                                                     << "253.3" << 0x1.4000f5b597f65p+3;
+        QTest::newRow("inductance, high, ' 1e1 ', -100") << "inductance" << true << " 1e1 "
+                                                         << "-100" << -0x1.443a51044754cp+1;
+        QTest::newRow("frequency, high, 100, 10") << "frequency" << true << "100"
+                                                  << "10" << 0x1.421b61ecbd202p+2;
+        QTest::newRow("frequency, low, 470, 10") << "frequency" << false << "470"
+                                                 << "10" << 0x1.25a69b687259cp+6;
+        // Seventeen digits, where rounding through text, or not, shows in the last bit.
+        const QString a = QStringLiteral("1.2345678901234567");
+        const QString b = QStringLiteral("9.8765432109876543");
+        QTest::newRow("capacitance, high, 17 digits") << "capacitance" << true << a << b << 0x1.a4ac77c91dff3p+10;
+        QTest::newRow("inductance, low, 17 digits") << "inductance" << false << a << b << 0x1.9ad06cfa674b3p+20;
+        QTest::newRow("frequency, high, 17 digits") << "frequency" << true << a << b << 0x1.6ca0cc33db248p+5;
+        QTest::newRow("frequency, low, 17 digits") << "frequency" << false << a << b << 0x1.68546d77de533p+10;
+    }
+
+    void computesToTheLastBit()
+    {
+        QFETCH(QString, calculator);
+        QFETCH(bool, high);
+        QFETCH(QString, upper);
+        QFETCH(QString, lower);
+        QFETCH(double, value);
+        const double computed
+            = calculatorNamed(calculator)(upper.toStdString(), lower.toStdString(), high ? Band::High : Band::Low, {});
+        QCOMPARE(computed, value);
+    }
+
+    void raisesTheFailingStepsFault_data()
+    {
+        addColumns();
+        QTest::addColumn<CalcFault>("fault");
+
+        QTest::newRow("zero frequency") << "capacitance" << true << "0"
+                                        << "2.53" << CalcFault::DivisionByZero;
+        QTest::newRow("zero inductance") << "capacitance" << false << "10"
+                                         << "0" << CalcFault::DivisionByZero;
+        QTest::newRow("zero capacitance") << "inductance" << true << "10"
+                                          << "0" << CalcFault::DivisionByZero;
+        QTest::newRow("zero capacitance, frequency") << "frequency" << true << "0"
+                                                     << "10" << CalcFault::DivisionByZero;
+        QTest::newRow("opposite signs") << "frequency" << false << "-100"
+                                        << "10" << CalcFault::Invalid;
+        QTest::newRow("0 / 0") << "capacitance" << true << "1e300"
+                               << "0" << CalcFault::Invalid;
+        QTest::newRow("1e999") << "inductance" << true << "1e999"
+                               << "1" << CalcFault::Overflow;
+        QTest::newRow("number text above the largest double") << "inductance" << true << "1.7976931348623157e302"
+                                                              << "1" << CalcFault::Overflow;
+        QTest::newRow("square overflows") << "inductance" << true << "1e-300"
+                                          << "1" << CalcFault::Overflow;
+    }
+
+    void raisesTheFailingStepsFault()
+    {
+        QFETCH(QString, calculator);
+        QFETCH(bool, high);
+        QFETCH(QString, upper);
+        QFETCH(QString, lower);
+        QFETCH(CalcFault, fault);
+        try {
+            (void)calculatorNamed(calculator)(upper.toStdString(), lower.toStdString(), high ? Band::High : Band::Low,
+                                              {});
+            QFAIL("no fault raised");
+        } catch (const CalcError &error) {
+            QCOMPARE(error.fault(), fault);
         }
-        QVERIFY2(faults > 100, "the inputs should reach the error paths too");
+    }
+
+    void checksBlanksBeforeNumbers_data()
+    {
+        QTest::addColumn<QString>("upper");
+        QTest::addColumn<QString>("lower");
+        QTest::addColumn<EntryProblem>("problem");
+
+        QTest::newRow("both empty") << ""
+                                    << "" << EntryProblem::Blank;
+        QTest::newRow("blanks, 1") << "  "
+                                   << "1" << EntryProblem::Blank;
+        QTest::newRow("1, ideographic space") << "1"
+                                              << "\u3000" << EntryProblem::Blank;
+        QTest::newRow("abc, empty") << "abc"
+                                    << "" << EntryProblem::Blank;
+        QTest::newRow("10, abc") << "10"
+                                 << "abc" << EntryProblem::NotNumeric;
+        QTest::newRow("tab, 1") << "\t"
+                                << "1" << EntryProblem::NotNumeric;
+        QTest::newRow("' 12 ', -5") << " 12 "
+                                    << "-5" << EntryProblem::None;
+    }
+
+    void checksBlanksBeforeNumbers()
+    {
+        QFETCH(QString, upper);
+        QFETCH(QString, lower);
+        QFETCH(EntryProblem, problem);
+        QCOMPARE(checkEntries(upper.toStdString(), lower.toStdString(), {}), problem);
     }
 };
 

@@ -1,0 +1,14 @@
+#include "application_setup.h"
+
+#include "qt_translation.h"
+
+#include <QApplication>
+
+void setUpApplication(QApplication &application)
+{
+    QApplication::setApplicationName(QStringLiteral("Lirevox"));
+    QApplication::setOrganizationName(QStringLiteral("Oztrabel"));
+    QApplication::setApplicationVersion(QStringLiteral(LIREVOX_DISPLAY_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.oztrabel.Lirevox"));
+    installQtChineseTranslation(application);
+}

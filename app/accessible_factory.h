@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Oztrabel
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Teaches Qt's accessibility how screen readers should see this program's own widgets: the main

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Oztrabel
+// SPDX-License-Identifier: MIT
+
 #include "application_setup.h"
 #include "main_window.h"
 #include "platform_choice.h"

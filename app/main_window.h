@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Oztrabel
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Frm_main is the calculator's only window. Its controls are built once, from the design table

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Oztrabel
+// SPDX-License-Identifier: MIT
+
 #include "platform_choice.h"
 
 QByteArray preferredPlatform(const QByteArray &userChoice, const QByteArray &display)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Oztrabel
+// SPDX-License-Identifier: MIT
+
 #include "result_accessible.h"
 
 #include "result_label.h"

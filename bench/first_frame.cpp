@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Oztrabel
+// SPDX-License-Identifier: MIT
+
 // Starts a program on the current X display and reports, on one line, the seconds from exec to
 // the first paint of a window at least WIDTH x HEIGHT, and the program's peak resident memory
 // in KiB. The paint is seen through the X DAMAGE extension on the root window, so the program

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Oztrabel
+// SPDX-License-Identifier: MIT
+
 // The floor the calculator's start-up is measured against: an empty Qt window of the same size
 // holding one Chinese label.
 #include <QApplication>

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Oztrabel
+# SPDX-License-Identifier: MIT
+
 # Measures the calculator's start-up against the floor window, in alternation, on an Xvfb
 # display: seconds from exec to the first painted frame and peak resident memory, then prints
 # the medians and the median of the pairwise ratios. Build first (./build.sh test, or cmake --build build).

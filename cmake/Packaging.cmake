@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Oztrabel
+# SPDX-License-Identifier: MIT
+
 # A Debian package: cpack -G DEB in the build folder. Its Depends are computed from the binary by
 # dpkg-shlibdeps; Recommends lists what Qt loads at run time and the binary cannot show.
 set(CPACK_PACKAGE_NAME lirevox)
@@ -5,13 +8,28 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Oztrabel)
 set(CPACK_PACKAGE_CONTACT "Oztrabel <packages@oztrabel.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "LC resonance calculator")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Computes the resonant frequency, capacitance or inductance of an LC circuit from the other two.")
+set(CPACK_PACKAGE_DESCRIPTION "Computes the resonant frequency, capacitance or inductance of an LC circuit
+from the other two, in a high band (microhenry, megahertz) or a low band
+(millihenry, kilohertz). The window's texts are in Simplified Chinese.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://oztrabel.example/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-noto-cjk | fonts-arphic-uming")
 include(CPack)
+
+# What Debian asks of every package's documentation: the machine-readable copyright, and the
+# changelog and manual page compressed without a time stamp.
+set(LIREVOX_DEBIAN_DOCS ${CMAKE_CURRENT_BINARY_DIR}/debian-docs)
+file(MAKE_DIRECTORY ${LIREVOX_DEBIAN_DOCS})
+foreach(document cmake/debian/changelog resources/lirevox.1)
+    get_filename_component(name ${document} NAME)
+    execute_process(COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/${document} OUTPUT_FILE ${LIREVOX_DEBIAN_DOCS}/${name}.gz
+                    COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/debian/copyright ${LIREVOX_DEBIAN_DOCS}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/lirevox)
+install(FILES ${LIREVOX_DEBIAN_DOCS}/lirevox.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

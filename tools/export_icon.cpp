@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Oztrabel
+// SPDX-License-Identifier: MIT
+
 // Writes the program's XPM icon, the one source of its picture, as the PNG the desktop's icon
 // theme wants and the ICO a Windows build embeds.
 // usage: export_icon ICON.xpm OUT.png OUT.ico

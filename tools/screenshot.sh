@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Oztrabel
+# SPDX-License-Identifier: MIT
+
 # Photographs each tab of the built program under Xvfb and joins them into one picture.
 # usage: [QT_SCALE_FACTOR=2] tools/screenshot.sh OUT.png [PROGRAM]
 set -euo pipefail

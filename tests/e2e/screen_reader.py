@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Oztrabel
+# SPDX-License-Identifier: MIT
+
 """What a screen reader hears over the AT-SPI bus: the frame, the selected page tab, each entry
 box's unit, each result with its caption and unit, announced when it changes, and a band
 chosen through the accessibility Toggle action applied like a click.

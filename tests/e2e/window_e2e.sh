@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Oztrabel
+# SPDX-License-Identifier: MIT
+
 # The real program in a real X window under the xfwm4 window manager: its title, size, fixed frame
 # with a close button and no minimize or maximize, the whole framed window centred; tabs switched
 # by clicks where the user clicks, and each cancel button ending it with status 0. Again at a

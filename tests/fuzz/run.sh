@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Oztrabel
+# SPDX-License-Identifier: MIT
+
 # Builds the parser fuzzer with clang and runs it for a bounded number of inputs from the seeds.
 # usage: run.sh BUILD_DIR [RUNS]
 set -euo pipefail

@@ -54,21 +54,22 @@ void ResultLabel::changeEvent(QEvent *event)
 }
 
 // Steps down from the label's own size until the result fits; a smaller size sits on the same
-// baseline as the label's own, so that it still lines up with its caption and unit.
+// baseline as the label's own, so that it still lines up with its caption and unit. An empty label
+// measures nothing, so that no face is loaded for it before there is a result to show.
 void ResultLabel::fit()
 {
     const int room = contentsRect().width() - 1;
     QFont fitted = m_ownFont;
-    while (QFontMetrics(fitted).horizontalAdvance(text()) > room
+    while (!text().isEmpty() && QFontMetrics(fitted).horizontalAdvance(text()) > room
            && fitted.pointSizeF() - kPointSizeStep >= kSmallestPointSize)
         fitted.setPointSizeF(fitted.pointSizeF() - kPointSizeStep);
-    const QFontMetrics metrics(fitted);
     m_fitting = true;
     setFont(fitted);
     m_fitting = false;
-    setContentsMargins(0, QFontMetrics(m_ownFont).ascent() - metrics.ascent(), 0, 0);
-    m_drawn = metrics.elidedText(text(), Qt::ElideRight, room);
-    setToolTip(fitted == m_ownFont ? QString() : text());
+    const bool own = fitted == m_ownFont;
+    setContentsMargins(0, own ? 0 : QFontMetrics(m_ownFont).ascent() - QFontMetrics(fitted).ascent(), 0, 0);
+    m_drawn = text().isEmpty() ? QString() : QFontMetrics(fitted).elidedText(text(), Qt::ElideRight, room);
+    setToolTip(own ? QString() : text());
 }
 
 // Copy and select all, in Qt's own words (Chinese with Qt's Chinese texts loaded). With nothing

@@ -299,6 +299,8 @@ void Frm_main::Option_Toggled(bool selected)
         result->setResult({});
 }
 
+// The first move after the window manager has framed the window is the first moment its frame is
+// known: the whole window is centred then, once, before its first frame is painted.
 void Frm_main::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
@@ -308,6 +310,8 @@ void Frm_main::moveEvent(QMoveEvent *event)
     }
 }
 
+// Moves the client area by the frame's offset rather than moving the frame: once the window is
+// mapped, a frame position handed to Qt reaches the window manager as the client's.
 void Frm_main::centreOnScreen()
 {
     QRect frame = frameGeometry();

@@ -300,7 +300,7 @@ void Frm_main::Option_Toggled(bool selected)
 }
 
 // The first move after the window manager has framed the window is the first moment its frame is
-// known: the whole window is centred then, once, before its first frame is painted.
+// known: the whole window is centred then, once.
 void Frm_main::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);

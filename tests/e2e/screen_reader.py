@@ -2,8 +2,13 @@
 # SPDX-License-Identifier: MIT
 # What a screen reader hears over the AT-SPI bus, and what it can do there: the window, the front
 # tab, each entry's caption and unit, each result with its unit, announced as it changes, a band
-# chosen by the Toggle action. usage: screen_reader.py PROGRAM (in dbus-run-session, on X)
-import subprocess, sys, time
+# chosen by the Toggle action. usage: screen_reader.py PROGRAM
+import os, subprocess, sys, tempfile, time
+
+# A session bus, an accessibility bus and an X display of its own, whatever else runs.
+if not os.environ.get("LIREVOX_A11Y_SESSION"):
+    os.environ.update(LIREVOX_A11Y_SESSION="1", XDG_RUNTIME_DIR=tempfile.mkdtemp(), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    os.execvp("dbus-run-session", ["dbus-run-session", "--", "xvfb-run", "-a", sys.executable, *sys.argv])
 import pyatspi
 from gi.repository import GLib
 
@@ -24,8 +29,8 @@ def act(accessible, name):
 program = subprocess.Popen([sys.argv[1]])
 try:
     pyatspi.Registry.registerEventListener(lambda e: announced.append(e.source.name), "object:property-change:accessible-name")
-    apps = []
-    while not apps and program.poll() is None:
+    apps, deadline = [], time.time() + 20
+    while not apps and program.poll() is None and time.time() < deadline:
         apps = [app for app in pyatspi.Registry.getDesktop(0) if app and app.name == "Lirevox"] or time.sleep(0.1) or []
     frame = apps[0][0]
     pages, tabs = list(frame[1])[:4], frame[1][4]

@@ -8,15 +8,14 @@
 set -euo pipefail
 program=$1
 if [ -z "${LIREVOX_E2E_INSIDE_X:-}" ]; then
-    exec dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
+    exec env XDG_RUNTIME_DIR="$(mktemp -d)" NO_AT_BRIDGE=1 dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
         env -u QT_QPA_PLATFORM LIREVOX_E2E_INSIDE_X=1 LC_ALL=C.UTF-8 bash "$0" "$@"
 fi
 xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 &
 trap 'kill %1' EXIT
 until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window; do sleep 0.1; done
 
-failures=0
-expect() { [ "$2" = "$3" ] || { echo "FAIL: $run: $1: expected '$3', got '$2'"; failures=$((failures + 1)); }; }
+expect() { [ "$2" = "$3" ] || { echo "FAIL: $run: $1: expected '$3', got '$2'"; failures=$((${failures:-0} + 1)); }; }
 # In client pixels: four tabs of about 122 x 20 from (8, 56); every cancel button centred at (416, 292).
 click() { xdotool mousemove --window "$window" $(($1 * scale)) $(($2 * scale)) click 1 sleep 0.5; }
 alive() { kill -0 $pid 2>/dev/null && echo yes || echo no; }
@@ -45,5 +44,5 @@ for run in "1 x11 1" "2 x11 2" "1 wayland 3"; do
     kill $pid 2>/dev/null || wait $pid || status=$?
     expect "exit status after cancel" "$status" 0
 done
-[ "$failures" -eq 0 ] && echo "window end-to-end: all checks passed"
-exit "$failures"
+[ "${failures:-0}" -eq 0 ] && echo "window end-to-end: all checks passed"
+exit "${failures:-0}"

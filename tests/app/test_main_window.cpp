@@ -302,6 +302,9 @@ private slots:
         for (const QAction *action : QApplication::activePopupWidget()->actions())
             seen += action->text().section(u'(', 0, 0).section(u'\t', 0, 0) + u' ';
         QCOMPARE(seen.simplified(), entries);
+        QApplication::activePopupWidget()->actions().constLast()->trigger();
+        QCOMPARE(widget->property("selectedText").toString() + QGuiApplication::desktopFileName(),
+                 u"5.03example.oztrabel.Lirevox"_s);
     }
 };
 

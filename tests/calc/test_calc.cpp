@@ -68,7 +68,6 @@ private slots:
         row("read", "\t5\r\n", "", "0x1.4p+2");
         row("read", "1,234.5", "", "0x1.34ap+10");
         row("read", "1.000,5", "(comma)", "0x1.f44p+9");
-        row("read", "1.5", "(comma)", "0x1.ep+3");
         row("read", "－2。53", "", "-0x1.43d70a3d70a3dp+1");
         row("read", "＋1，000．5Ｅ１", "", "0x1.38a8p+13");
         row("read", "2．53ｅ0", "(comma)", "0x1.fap+7");
@@ -92,7 +91,6 @@ private slots:
         row("capacitance high", "1.2345678901234567", "9.8765432109876543", "0x1.a4ac77c91dff3p+10");
         row("inductance low", "1.2345678901234567", "9.8765432109876543", "0x1.9ad06cfa674b3p+20");
         row("frequency high", "1.2345678901234567", "9.8765432109876543", "0x1.6ca0cc33db248p+5");
-        row("frequency low", "1.2345678901234567", "9.8765432109876543", "0x1.68546d77de533p+10");
         row("capacitance high", "0", "2.53", "division by zero");
         row("inductance high", "10", "0", "division by zero");
         row("frequency low", "-100", "10", "invalid");

@@ -46,7 +46,7 @@ try:
     act(pages[0][10], "Press")
     expect("result, low band", pages[0][7].name, "频率值 159.15 KHz(千赫)")
     act(tabs[2], "Press")
-    expect("front tab after a press", (selected(), pages[2].getState().contains(pyatspi.STATE_SHOWING)), (["电感计算"], True))
+    expect("front tab after a press, its page, its place", (selected(), pages[2].getState().contains(pyatspi.STATE_SHOWING), tabs[2].queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width > 100), (["电感计算"], True, True))
 finally:
     program.terminate()
 sys.exit("\n".join(failures) or print("screen reader: all checks passed"))

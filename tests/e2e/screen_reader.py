@@ -28,7 +28,7 @@ def act(accessible, name):
 
 program = subprocess.Popen([sys.argv[1]])
 try:
-    pyatspi.Registry.registerEventListener(lambda e: announced.append(e.source.name), "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(lambda e: announced.append(e.source.name), "object:property-change:accessible-name", "object:state-changed:selected")
     apps, deadline = [], time.time() + 20
     while not apps and program.poll() is None and time.time() < deadline:
         apps = [app for app in pyatspi.Registry.getDesktop(0) if app and app.name == "Lirevox"] or time.sleep(0.1) or []
@@ -46,7 +46,7 @@ try:
     act(pages[0][10], "Press")
     expect("result, low band", pages[0][7].name, "频率值 159.15 KHz(千赫)")
     act(tabs[2], "Press")
-    expect("front tab after a press, its page, its place", (selected(), pages[2].getState().contains(pyatspi.STATE_SHOWING), tabs[2].queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width > 100), (["电感计算"], True, True))
+    expect("front tab after a press, announced, its page, its place", (selected(), "电感计算" in announced, pages[2].getState().contains(pyatspi.STATE_SHOWING), tabs[2].queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width > 100), (["电感计算"], True, True, True))
 finally:
     program.terminate()
 sys.exit("\n".join(failures) or print("screen reader: all checks passed"))

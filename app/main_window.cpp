@@ -6,7 +6,6 @@
 #include "accessible_factory.h"
 #include "caption_frame.h"
 #include "result_label.h"
-#include "tab_bar_accessible.h"
 #include "tab_control.h"
 #include "window_design.h"
 
@@ -23,7 +22,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTabBar>
 
 #include <algorithm>
 #include <limits>
@@ -242,8 +240,6 @@ void Frm_main::connectHandlers()
     // Toggled, not clicked: the keyboard and screen readers select an option without a click.
     connect(Option3, &QRadioButton::toggled, this, &Frm_main::Option_Toggled);
     connect(Option4, &QRadioButton::toggled, this, &Frm_main::Option_Toggled);
-    connect(SSTab1->tabBar(), &QTabBar::currentChanged, this,
-            [this] { TabBarAccessible::announceFront(SSTab1->tabBar()); });
     connect(control<QPushButton>("Command2"), &QPushButton::clicked, this, &Frm_main::Command2_Click);
     connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &Frm_main::Command1_Click);
     connect(control<QPushButton>("Command5"), &QPushButton::clicked, this, &Frm_main::Command5_Click);

@@ -128,15 +128,3 @@ QString TabBarAccessible::text(QAccessible::Text kind) const
         return tabBar()->tabText(tabBar()->currentIndex());
     return QAccessibleWidget::text(kind);
 }
-
-void TabBarAccessible::announceFront(QTabBar *tabBar)
-{
-    if (!QAccessible::isActive())
-        return;
-    QAccessible::State changed;
-    changed.selected = true;
-    for (int tab = 0; tab < tabBar->count(); ++tab) {
-        QAccessibleStateChangeEvent event(QAccessible::queryAccessibleInterface(tabBar)->child(tab), changed);
-        QAccessible::updateAccessibility(&event);
-    }
-}

@@ -24,9 +24,6 @@ public:
     [[nodiscard]] QAccessibleInterface *focusChild() const override;
     [[nodiscard]] QString text(QAccessible::Text kind) const override;
 
-    // Tells screen readers which tab is now in front.
-    static void announceFront(QTabBar *tabBar);
-
 private:
     [[nodiscard]] QTabBar *tabBar() const;
 

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QRegularExpression>

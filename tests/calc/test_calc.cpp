@@ -64,7 +64,7 @@ private slots:
                 << operation << a << b << expected;
         };
         row("read", " 12 ", "", "0x1.8p+3");
-        row("read", "\u3000 7\u3000", "", "0x1.cp+2");
+        row("read", "\u3000 7", "", "0x1.cp+2");
         row("read", "\t5\r\n", "", "0x1.4p+2");
         row("read", "1.000,5", "(comma)", "0x1.f44p+9");
         row("read", "－2。53", "", "-0x1.43d70a3d70a3dp+1");

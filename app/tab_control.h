@@ -22,7 +22,6 @@ public:
     QWidget *addPage(const QString &caption);
     void setCurrentIndex(int index);
     [[nodiscard]] int currentIndex() const;
-    [[nodiscard]] QTabBar *tabBar() const { return m_tabBar; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -7,10 +7,8 @@
 #include "caption_frame.h"
 #include "result_label.h"
 #include "tab_control.h"
+#include "window_behaviour.h"
 #include "window_design.h"
-
-#include "calc_error.h"
-#include "entry_check.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -26,7 +24,6 @@
 #include <algorithm>
 #include <limits>
 #include <map>
-#include <vector>
 
 #include "lirevox.xpm"
 
@@ -34,57 +31,32 @@ namespace {
 
 using namespace window_design;
 
+// Qt scales for the screen itself, so the design is laid out at 96 dpi.
 int pixels(int twips)
 {
-    return twips / kTwipsPerPixel;
+    return window_behaviour::pixels(twips, 96);
 }
 
 // The first of the faces this system has. Picking it from the font list, instead of handing
 // Qt the whole list, spares a fontconfig alias and fallback search for every face missing.
-QString firstInstalled(const QStringList &faces)
+template<std::size_t N>
+QString firstInstalled(const std::array<std::string_view, N> &faces)
 {
     static const QStringList installed = QFontDatabase::families();
-    const auto found = std::ranges::find_if(faces, [&](const QString &face) { return installed.contains(face); });
-    return found == faces.end() ? faces.first() : *found;
-}
-
-// Song (宋体) where the system has it, otherwise an installed Ming/Song-style CJK serif face.
-QFont songFont(qreal pointSize, QFont::Weight weight)
-{
-    static const QString face
-        = firstInstalled({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-                          QStringLiteral("AR PL UMing CN"), QStringLiteral("Source Han Serif SC")});
-    QFont font(face, -1, weight);
-    font.setStyleHint(QFont::Serif, QFont::PreferNoShaping);
-    font.setPointSizeF(pointSize);
-    return font;
-}
-
-// The window's own font: a Simplified Chinese UI face of about 9 points, whose full-width
-// characters are 12 pixels wide at 96 dpi, as the design's widths expect.
-QFont windowFont()
-{
-    QFont font(firstInstalled({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
-                               QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei"),
-                               QStringLiteral("PingFang SC")}));
-    font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
-    font.setPointSizeF(9);
-    return font;
+    const auto found = std::ranges::find_if(
+        faces, [&](std::string_view face) { return installed.contains(QUtf8StringView(face).toString()); });
+    return QUtf8StringView(found == faces.end() ? faces.front() : *found).toString();
 }
 
 QFont fontOf(Font font)
 {
-    switch (font) {
-    case Song:
-        return songFont(10.5, QFont::Normal);
-    case SongBold:
-        return songFont(10.5, QFont::Bold);
-    case SongLarge:
-        return songFont(12, QFont::Normal);
-    case UiFont:
-        break;
-    }
-    return {};
+    const FontSpec spec = fontSpec(font);
+    static const QString songFace = firstInstalled(kSongFaces);
+    static const QString uiFace = firstInstalled(kUiFaces);
+    QFont qfont(spec.song ? songFace : uiFace, -1, spec.bold ? QFont::Bold : QFont::Normal);
+    qfont.setStyleHint(spec.song ? QFont::Serif : QFont::SansSerif, QFont::PreferNoShaping);
+    qfont.setPointSizeF(spec.pointSize);
+    return qfont;
 }
 
 QWidget *createControl(const Control &design, QWidget *parent)
@@ -125,24 +97,6 @@ lirevox::Separators localeSeparators()
     return {.decimal = locale.decimalPoint().toStdString(), .group = locale.groupSeparator().toStdString()};
 }
 
-const char *promptFor(lirevox::EntryProblem problem)
-{
-    return problem == lirevox::EntryProblem::Blank ? kBlankEntry : kNotNumeric;
-}
-
-const char *promptFor(lirevox::CalcFault fault)
-{
-    switch (fault) {
-    case lirevox::CalcFault::DivisionByZero:
-        return kDivisionByZero;
-    case lirevox::CalcFault::Overflow:
-        return kOverflow;
-    case lirevox::CalcFault::Invalid:
-        break;
-    }
-    return kInvalidOperation;
-}
-
 } // namespace
 
 Frm_main::Frm_main(QWidget *parent)
@@ -155,7 +109,7 @@ Frm_main::Frm_main(QWidget *parent)
     m_separators = localeSeparators();
     setWindowTitle(QString::fromUtf8(kTitle));
     setWindowIcon(QIcon(QPixmap(lirevox_xpm)));
-    setFont(windowFont());
+    setFont(fontOf(UiFont));
     setAttribute(Qt::WA_WindowPropagation);
     setFixedSize(pixels(kClientWidth), pixels(kClientHeight));
     // The frame is not known yet: its corner goes where the client area's would be centred,
@@ -170,7 +124,6 @@ Frm_main::Frm_main(QWidget *parent)
 void Frm_main::buildControls()
 {
     std::map<Container, QWidget *> containers{{Window, this}};
-    std::vector<std::pair<int, QWidget *>> focusChain;
     for (const Control &design : kControls) {
         QWidget *widget = createControl(design, containers.at(design.container));
         widget->setObjectName(QString::fromUtf8(design.name));
@@ -179,11 +132,10 @@ void Frm_main::buildControls()
             widget->setFont(fontOf(design.font));
         // A caption shorter than its font's line keeps the whole text in view by sitting on its
         // bottom edge: faces with tall line gaps would otherwise lose their descenders.
-        if (auto *label = qobject_cast<QLabel *>(widget);
-            label && !label->text().isEmpty() && label->height() < label->fontMetrics().height())
+        if (auto *label = qobject_cast<QLabel *>(widget); label && !label->text().isEmpty()
+                                                          && window_behaviour::sitsOnBottom(
+                                                              label->height(), label->fontMetrics().height()))
             label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-        if ((widget->focusPolicy() & Qt::TabFocus) != 0)
-            focusChain.emplace_back(design.tabIndex, widget);
         if (design.kind == Frame)
             containers[Frame1] = widget;
         if (auto *tabs = qobject_cast<TabControl *>(widget)) {
@@ -193,38 +145,23 @@ void Frm_main::buildControls()
             tabs->setCurrentIndex(kTabCaptions.size() - 1);
         }
     }
-    std::ranges::sort(focusChain);
-    for (std::size_t i = 1; i < focusChain.size(); ++i)
-        setTabOrder(focusChain[i - 1].second, focusChain[i].second);
+    const auto &stops = window_behaviour::tabStops();
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        setTabOrder(control<QWidget>(stops[i - 1]->name), control<QWidget>(stops[i]->name));
 
     SSTab1 = control<TabControl>("SSTab1");
     Option3 = control<QRadioButton>("Option3");
     Option4 = control<QRadioButton>("Option4");
-    Text1 = control<QLineEdit>("Text1");
-    Text2 = control<QLineEdit>("Text2");
-    Text3 = control<QLineEdit>("Text3");
-    Text4 = control<QLineEdit>("Text4");
-    Text5 = control<QLineEdit>("Text5");
-    Text6 = control<QLineEdit>("Text6");
-    Label4 = control<QLabel>("Label4");
-    Label5 = control<ResultLabel>("Label5");
-    Label6 = control<QLabel>("Label6");
-    Label9 = control<QLabel>("Label9");
-    Label10 = control<ResultLabel>("Label10");
-    Label11 = control<QLabel>("Label11");
-    Label18 = control<QLabel>("Label18");
-    Label19 = control<ResultLabel>("Label19");
-    Label20 = control<QLabel>("Label20");
 
     QPalette red;
     red.setColor(QPalette::WindowText, Qt::red);
-    for (QLabel *result : {Label5, Label10, Label19})
-        result->setPalette(red);
+    for (const CalculatorTab &tab : kCalculatorTabs)
+        control<ResultLabel>(tab.result)->setPalette(red);
 
     for (const Described &described : kDescriptions) {
         auto *caption = control<QLabel>(described.caption);
         if (auto *result = control<ResultLabel>(described.control))
-            result->describe(caption->text().remove(QLatin1Char('=')), control<QLabel>(described.unit));
+            result->describe(caption->text(), control<QLabel>(described.unit));
         else
             caption->setBuddy(control<QWidget>(described.control));
     }
@@ -246,8 +183,8 @@ void Frm_main::connectHandlers()
     connect(control<QPushButton>("Command6"), &QPushButton::clicked, this, &Frm_main::Command6_Click);
     connect(control<QPushButton>("Command7"), &QPushButton::clicked, this, &Frm_main::Command7_Click);
     connect(control<QPushButton>("Command11"), &QPushButton::clicked, this, &Frm_main::Command11_Click);
-    for (const char *cancel : {"Command3", "Command10", "Command4"})
-        connect(control<QPushButton>(cancel), &QPushButton::clicked, this, &Frm_main::Cancel_Click);
+    for (const CalculatorTab &tab : kCalculatorTabs)
+        connect(control<QPushButton>(tab.cancel), &QPushButton::clicked, this, &Frm_main::Cancel_Click);
 }
 
 template<typename T>
@@ -264,16 +201,9 @@ void Frm_main::load()
 
 void Frm_main::danwei()
 {
-    const bool high = Option4->isChecked();
-    flag = high ? 2 : 1;
-    const QString henry = QString::fromUtf8(high ? kMicrohenry : kMillihenry);
-    const QString hertz = QString::fromUtf8(high ? kMegahertz : kKilohertz);
-    Label4->setText(henry);
-    Label6->setText(hertz);
-    Label9->setText(hertz);
-    Label11->setText(henry);
-    Label20->setText(hertz);
-    Label18->setText(henry);
+    flag = window_behaviour::bandFlagFor(Option4->isChecked());
+    for (const auto &unit : window_behaviour::unitCaptions(flag))
+        control<QLabel>(unit.label)->setText(QString::fromUtf8(unit.caption));
     describeUnits();
 }
 
@@ -291,8 +221,8 @@ void Frm_main::Option_Toggled(bool selected)
     if (!selected)
         return;
     danwei();
-    for (ResultLabel *result : {Label5, Label10, Label19})
-        result->setResult({});
+    for (const CalculatorTab &tab : kCalculatorTabs)
+        control<ResultLabel>(tab.result)->setResult({});
 }
 
 // The first move after the window manager has framed the window is the first moment its frame is
@@ -317,40 +247,29 @@ void Frm_main::centreOnScreen()
 
 void Frm_main::Command2_Click()
 {
-    compute(Text1, Text2, Label5, &lirevox::frequency);
+    compute(kCalculatorTabs[0]);
 }
 
 void Frm_main::Command1_Click()
 {
-    compute(Text4, Text3, Label10, &lirevox::capacitance);
+    compute(kCalculatorTabs[1]);
 }
 
 void Frm_main::Command5_Click()
 {
-    compute(Text5, Text6, Label19, &lirevox::inductance);
+    compute(kCalculatorTabs[2]);
 }
 
-// Checks the entries, then shows the result; a wrong entry or a failing step shows a message and
-// leaves the entries and the last result as they were.
-void Frm_main::compute(const QLineEdit *upper, const QLineEdit *lower, ResultLabel *result, Calculator calculator)
+void Frm_main::compute(const CalculatorTab &tab)
 {
-    try {
-        const std::string upperText = upper->text().toStdString();
-        const std::string lowerText = lower->text().toStdString();
-        if (const auto problem = lirevox::checkEntries(upperText, lowerText, m_separators);
-            problem != lirevox::EntryProblem::None) {
-            showError(promptFor(problem));
-            return;
-        }
-        const lirevox::Band band = flag == 2 ? lirevox::Band::High : lirevox::Band::Low;
-        const double value = calculator(upperText, lowerText, band, m_separators);
-        result->setResult(QString::fromStdString(lirevox::formatResult(value, m_separators)));
-    } catch (const lirevox::CalcError &error) {
-        showError(promptFor(error.fault()));
-    } catch (const std::exception &) {
-        // An entry too large to hold twice, say: the program goes on all the same.
-        showError(kCannotCompute);
-    }
+    const auto entry = [this](const char *name) {
+        return [box = control<QLineEdit>(name)] { return box->text().toStdString(); };
+    };
+    const auto outcome = window_behaviour::compute(tab.calculator, entry(tab.upper), entry(tab.lower), flag, m_separators);
+    if (outcome.message)
+        showError(outcome.message);
+    else
+        control<ResultLabel>(tab.result)->setResult(QString::fromStdString(outcome.result));
 }
 
 void Frm_main::showError(const char *prompt)
@@ -365,23 +284,27 @@ void Frm_main::showError(const char *prompt)
 
 void Frm_main::Command6_Click()
 {
-    Text1->clear();
-    Text2->clear();
-    Label5->setResult({});
+    refresh(kCalculatorTabs[0]);
 }
 
 void Frm_main::Command7_Click()
 {
-    Text3->clear();
-    Text4->clear();
-    Label10->setResult({});
+    refresh(kCalculatorTabs[1]);
 }
 
 void Frm_main::Command11_Click()
 {
-    Text5->clear();
-    Text6->clear();
-    Label19->setResult({});
+    refresh(kCalculatorTabs[2]);
+}
+
+void Frm_main::refresh(const CalculatorTab &tab)
+{
+    for (const char *name : tab.cleared) {
+        if (auto *result = control<ResultLabel>(name))
+            result->setResult({});
+        else
+            control<QLineEdit>(name)->clear();
+    }
 }
 
 void Frm_main::Cancel_Click()

@@ -4,22 +4,20 @@
 #pragma once
 
 // Frm_main is the calculator's only window. Its controls are built once, from the design table
-// in window_design.h, and never moved, shown, hidden or disabled by this code afterwards: each
-// handler below only reads entries and writes texts. The three calculator tabs share one shape
-// (two entries, a result, refresh/compute/cancel); the arithmetic lives in the Qt-free calc
-// library, which the compute handlers call with the texts as typed and the locale's separators;
+// that the Windows window shares, and never moved, shown, hidden or disabled by this code
+// afterwards: each handler below only reads entries and writes texts. What a handler decides
+// without Qt, from a band's units to a compute's result or message, is window_behaviour's; the
+// handlers pass it the texts as typed and the locale's separators and show what it answers, and
 // no exception ever leaves a handler. The band ("flag") decides the units every calculator reads
 // and writes in, so a change of band empties the results shown in the old units. The window is
 // centred as a whole once its window manager has framed it.
 
 #include "number_text.h"
-#include "resonance.h"
+#include "window_design.h"
 
 #include <QWidget>
 
-class QLabel;
 class ResultLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class TabControl;
@@ -38,8 +36,6 @@ protected:
     void moveEvent(QMoveEvent *event) override;
 
 private:
-    using Calculator = double (*)(std::string_view, std::string_view, lirevox::Band, const lirevox::Separators &);
-
     void buildControls();
     void connectHandlers();
     void load();
@@ -57,7 +53,8 @@ private:
     void Command11_Click();
     static void Cancel_Click();
 
-    void compute(const QLineEdit *upper, const QLineEdit *lower, ResultLabel *result, Calculator calculator);
+    void compute(const window_design::CalculatorTab &tab);
+    void refresh(const window_design::CalculatorTab &tab);
     void showError(const char *prompt);
 
     template<typename T>
@@ -70,19 +67,4 @@ private:
     TabControl *SSTab1 = nullptr;
     QRadioButton *Option3 = nullptr;
     QRadioButton *Option4 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    QLineEdit *Text2 = nullptr;
-    QLineEdit *Text3 = nullptr;
-    QLineEdit *Text4 = nullptr;
-    QLineEdit *Text5 = nullptr;
-    QLineEdit *Text6 = nullptr;
-    QLabel *Label4 = nullptr;
-    ResultLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label9 = nullptr;
-    ResultLabel *Label10 = nullptr;
-    QLabel *Label11 = nullptr;
-    QLabel *Label18 = nullptr;
-    ResultLabel *Label19 = nullptr;
-    QLabel *Label20 = nullptr;
 };

@@ -3,19 +3,14 @@
 
 #include "result_label.h"
 
+#include "window_behaviour.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QStyle>
-
-namespace {
-
-constexpr qreal kSmallestPointSize = 7;
-constexpr qreal kPointSizeStep = 0.5;
-
-} // namespace
 
 ResultLabel::ResultLabel(QWidget *parent)
     : QLabel(parent)
@@ -39,9 +34,8 @@ void ResultLabel::describe(const QString &caption, const QLabel *unit)
 
 QString ResultLabel::spokenText() const
 {
-    if (text().isEmpty() || !m_unit)
-        return m_caption;
-    return m_caption + QLatin1Char(' ') + text() + QLatin1Char(' ') + m_unit->text();
+    return QString::fromStdString(window_behaviour::spokenResult(
+        m_caption.toStdString(), text().toStdString(), m_unit ? m_unit->text().toStdString() : std::string()));
 }
 
 void ResultLabel::changeEvent(QEvent *event)
@@ -53,16 +47,19 @@ void ResultLabel::changeEvent(QEvent *event)
     }
 }
 
-// Steps down from the label's own size until the result fits; a smaller size sits on the same
-// baseline as the label's own, so that it still lines up with its caption and unit. An empty label
-// measures nothing, so that no face is loaded for it before there is a result to show.
+// A smaller size sits on the same baseline as the label's own, so that it still lines up with its
+// caption and unit. An empty label measures nothing, so that no face is loaded for it before there
+// is a result to show.
 void ResultLabel::fit()
 {
     const int room = contentsRect().width() - 1;
     QFont fitted = m_ownFont;
-    while (!text().isEmpty() && QFontMetrics(fitted).horizontalAdvance(text()) > room
-           && fitted.pointSizeF() - kPointSizeStep >= kSmallestPointSize)
-        fitted.setPointSizeF(fitted.pointSizeF() - kPointSizeStep);
+    if (!text().isEmpty())
+        fitted.setPointSizeF(window_behaviour::fitResult(m_ownFont.pointSizeF(), [&](double size) {
+                                 QFont font = m_ownFont;
+                                 font.setPointSizeF(size);
+                                 return QFontMetrics(font).horizontalAdvance(text()) <= room;
+                             }).pointSize);
     m_fitting = true;
     setFont(fitted);
     m_fitting = false;

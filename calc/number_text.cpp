@@ -9,9 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <optional>
 #include <span>
 
@@ -250,15 +248,6 @@ std::string fixedTwoDecimals(double value)
     return text;
 }
 
-// A value too small for a normal double, to the nearest subnormal or zero. Some standard
-// libraries report every underflow as out of range without a value; the C library reads it alike
-// everywhere, in the C locale as the reading's text is written.
-double readUnderflow(const std::string &ascii)
-{
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    return strtod_l(ascii.c_str(), nullptr, cLocale);
-}
-
 } // namespace
 
 std::string_view trim(std::string_view text)
@@ -282,7 +271,9 @@ double toNumber(std::string_view text, const Separators &separators)
     if (error == std::errc::result_out_of_range) {
         if (reading->leadExponent > 0)
             throw CalcError(CalcFault::Overflow);
-        return readUnderflow(reading->ascii);
+        // from_chars reads subnormals itself and reports an underflow only where the nearest
+        // double is zero.
+        return reading->ascii.front() == '-' ? -0.0 : 0.0;
     }
     if (error != std::errc() || end != first + reading->ascii.size())
         throw CalcError(CalcFault::Invalid);

@@ -6,105 +6,117 @@
 #include "number_text.h"
 #include "resonance.h"
 
-#include <QTest>
+#include <doctest/doctest.h>
 
-#include <cstdio>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
 
 using namespace lirevox;
+
+namespace {
+
+// As printf's %a writes it in the C locale.
+std::string hex(double value)
+{
+    std::array<char, 32> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), std::abs(value), std::chars_format::hex);
+    return (std::signbit(value) ? "-0x" : "0x") + std::string(text.data(), written.ptr);
+}
+
+double literal(const std::string &text)
+{
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+std::string outcome(const std::string &operation, const std::string &a, const std::string &b, bool comma)
+{
+    const Separators separators = comma ? Separators{",", "."} : Separators{".", ","};
+    const Band band = operation.ends_with("high") ? Band::High : Band::Low;
+    try {
+        if (operation == "read")
+            return isNumeric(a, separators) ? hex(toNumber(a, separators)) : "not numeric";
+        if (operation == "check")
+            return std::array{"none", "blank", "not numeric"}.at(static_cast<int>(checkEntries(a, b, separators)));
+        if (operation == "number text")
+            return toNumberText(literal(a), separators);
+        if (operation == "format")
+            return formatResult(literal(a), separators);
+        if (operation.starts_with("frequency"))
+            return hex(frequency(a, b, band, separators));
+        if (operation.starts_with("capacitance"))
+            return hex(capacitance(a, b, band, separators));
+        return hex(inductance(a, b, band, separators));
+    } catch (const CalcError &error) {
+        return std::array{"division by zero", "overflow", "invalid"}.at(static_cast<int>(error.fault()));
+    }
+}
+
+struct Row {
+    const char *operation;
+    const char *a;
+    const char *b;
+    const char *expected;
+};
+
+} // namespace
 
 // Every operation of the calculations, one table. A row names the operation and its inputs; a
 // trailing "(comma)" swaps the separators to a comma locale's. Values are compared to the last
 // bit, as hex floats: the calculators round some steps to 15 digits through text and take pi as
 // 3.1415926, and the last bit shows whether each step is done as designed.
-class TestCalc : public QObject
+TEST_CASE("computes")
 {
-    Q_OBJECT
-
-    static QString hex(double value)
-    {
-        std::array<char, 32> text{};
-        std::snprintf(text.data(), text.size(), "%a", value);
-        return QString::fromLatin1(text.data());
-    }
-
-    static QString outcome(const QString &operation, const std::string &a, const std::string &b, bool comma)
-    {
-        const Separators separators = comma ? Separators{",", "."} : Separators{".", ","};
-        const Band band = operation.endsWith(QLatin1String("high")) ? Band::High : Band::Low;
-        const QStringList problems{"none", "blank", "not numeric"};
-        try {
-            if (operation == QLatin1String("read"))
-                return isNumeric(a, separators) ? hex(toNumber(a, separators)) : QStringLiteral("not numeric");
-            if (operation == QLatin1String("check"))
-                return problems.at(static_cast<int>(checkEntries(a, b, separators)));
-            if (operation == QLatin1String("number text"))
-                return QString::fromStdString(toNumberText(std::strtod(a.c_str(), nullptr), separators));
-            if (operation == QLatin1String("format"))
-                return QString::fromStdString(formatResult(std::strtod(a.c_str(), nullptr), separators));
-            if (operation.startsWith(QLatin1String("frequency")))
-                return hex(frequency(a, b, band, separators));
-            if (operation.startsWith(QLatin1String("capacitance")))
-                return hex(capacitance(a, b, band, separators));
-            return hex(inductance(a, b, band, separators));
-        } catch (const CalcError &error) {
-            return QStringList{"division by zero", "overflow", "invalid"}.at(static_cast<int>(error.fault()));
-        }
-    }
-
-private slots:
-    void computes_data()
-    {
-        QTest::addColumn<QString>("operation");
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<QString>("expected");
-
-        const auto row = [](const QString &operation, const QString &a, const QString &b, const QString &expected) {
-            QTest::addRow("%s %s %s", qPrintable(operation), qPrintable(a), qPrintable(b))
-                << operation << a << b << expected;
-        };
-        row("read", " 12 ", "", "0x1.8p+3");
-        row("read", "\u3000 7", "", "0x1.cp+2");
-        row("read", "\t5\r\n", "", "0x1.4p+2");
-        row("read", "1.000,5", "(comma)", "0x1.f44p+9");
-        row("read", "－2。53", "", "-0x1.43d70a3d70a3dp+1");
-        row("read", "＋1，000．5Ｅ１", "", "0x1.38a8p+13");
-        row("read", "2．53ｅ0", "(comma)", "0x1.fap+7");
-        row("read", "1e-310", "", "0x0.012688b70e62bp-1022");
-        row("read", "-1e-400", "", "-0x0p+0");
-        for (const char *text : {"abc", "1.2.3", "1e+", "5,", ",5", "1.2,3", "1,,2", "inf", "\t"})
-            row("read", QString::fromUtf8(text), "", "not numeric");
-        row("check", "1", "\u3000", "blank");
-        row("check", "\t", "1", "not numeric");
-        row("number text", "0.30000000000000004", "", "0.3");
-        row("format", "100.1197", "(comma)", "100,12");
-        row("format", "2.125", "", "2.13");
-        row("format", "-0.375", "", "-.38");
-        row("format", "2.675", "", "2.67");
-        row("format", "1099511627776.625", "", "1099511627776.63");
-        row("inductance high", " 1e1 ", "-100", "-0x1.443a51044754cp+1");
+    // clang-format off
+    const auto rows = std::to_array<Row>({
+        {"read", " 12 ", "", "0x1.8p+3"},
+        {"read", "\u3000 7", "", "0x1.cp+2"},
+        {"read", "\t5\r\n", "", "0x1.4p+2"},
+        {"read", "1.000,5", "(comma)", "0x1.f44p+9"},
+        {"read", "－2。53", "", "-0x1.43d70a3d70a3dp+1"},
+        {"read", "＋1，000．5Ｅ１", "", "0x1.38a8p+13"},
+        {"read", "2．53ｅ0", "(comma)", "0x1.fap+7"},
+        {"read", "1e-310", "", "0x0.012688b70e62bp-1022"},
+        {"read", "2.4703282292062328e-324", "", "0x0.0000000000001p-1022"},
+        {"read", "2.4703282292062327e-324", "", "0x0p+0"},
+        {"read", "-1e-400", "", "-0x0p+0"},
+        {"read", "abc", "", "not numeric"},
+        {"read", "1.2.3", "", "not numeric"},
+        {"read", "1e+", "", "not numeric"},
+        {"read", "5,", "", "not numeric"},
+        {"read", ",5", "", "not numeric"},
+        {"read", "1.2,3", "", "not numeric"},
+        {"read", "1,,2", "", "not numeric"},
+        {"read", "inf", "", "not numeric"},
+        {"read", "\t", "", "not numeric"},
+        {"check", "1", "\u3000", "blank"},
+        {"check", "\t", "1", "not numeric"},
+        {"number text", "0.30000000000000004", "", "0.3"},
+        {"format", "100.1197", "(comma)", "100,12"},
+        {"format", "2.125", "", "2.13"},
+        {"format", "-0.375", "", "-.38"},
+        {"format", "2.675", "", "2.67"},
+        {"format", "1099511627776.625", "", "1099511627776.63"},
+        {"inductance high", " 1e1 ", "-100", "-0x1.443a51044754cp+1"},
         // Seventeen digits, where rounding a step through text, or not, shows in the last bit.
-        row("capacitance high", "1.2345678901234567", "9.8765432109876543", "0x1.a4ac77c91dff3p+10");
-        row("inductance low", "1.2345678901234567", "9.8765432109876543", "0x1.9ad06cfa674b3p+20");
-        row("frequency high", "1.2345678901234567", "9.8765432109876543", "0x1.6ca0cc33db248p+5");
-        row("capacitance high", "0", "2.53", "division by zero");
-        row("inductance high", "10", "0", "division by zero");
-        row("frequency low", "-100", "10", "invalid");
-        row("capacitance high", "1e300", "0", "invalid");
-        row("inductance high", "1.7976931348623157e302", "1", "overflow");
-        row("inductance high", "1e-300", "1", "overflow");
+        {"capacitance high", "1.2345678901234567", "9.8765432109876543", "0x1.a4ac77c91dff3p+10"},
+        {"inductance low", "1.2345678901234567", "9.8765432109876543", "0x1.9ad06cfa674b3p+20"},
+        {"frequency high", "1.2345678901234567", "9.8765432109876543", "0x1.6ca0cc33db248p+5"},
+        {"capacitance high", "0", "2.53", "division by zero"},
+        {"inductance high", "10", "0", "division by zero"},
+        {"frequency low", "-100", "10", "invalid"},
+        {"capacitance high", "1e300", "0", "invalid"},
+        {"inductance high", "1.7976931348623157e302", "1", "overflow"},
+        {"inductance high", "1e-300", "1", "overflow"},
+    });
+    // clang-format on
+    for (const Row &row : rows) {
+        const std::string b = row.b;
+        const bool comma = b == "(comma)";
+        INFO(row.operation, " ", row.a, " ", row.b);
+        CHECK(outcome(row.operation, row.a, comma ? std::string() : b, comma) == std::string(row.expected));
     }
-
-    void computes()
-    {
-        QFETCH(QString, operation);
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(QString, expected);
-        const bool comma = b == QLatin1String("(comma)");
-        QCOMPARE(outcome(operation, a.toStdString(), comma ? std::string() : b.toStdString(), comma), expected);
-    }
-};
-
-QTEST_APPLESS_MAIN(TestCalc)
-#include "test_calc.moc"
+}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 // The main window as designed: every control's caption, place and size (in twips, 15 to the
 // pixel at 96 dpi), keyboard order and font, the window's own texts, and the messages it shows.
@@ -23,6 +24,36 @@ enum class Container { Window, Frame1, Tab0, Tab1, Tab2, Tab3 };
 enum class Kind { Frame, Option, Tabs, Label, Result, TextBox, Button };
 // UiFont is the window's own font; the Song faces are 10.5 pt, 10.5 pt bold and 12 pt.
 enum class Font { UiFont, Song, SongBold, SongLarge };
+
+struct FontSpec {
+    bool song;
+    double pointSize;
+    bool bold;
+};
+
+// The window's own font is a Simplified Chinese UI face of about 9 points, whose full-width
+// characters are 12 pixels wide at 96 dpi, as the design's widths expect.
+constexpr FontSpec fontSpec(Font font)
+{
+    switch (font) {
+    case Font::Song:
+        return {true, 10.5, false};
+    case Font::SongBold:
+        return {true, 10.5, true};
+    case Font::SongLarge:
+        return {true, 12, false};
+    case Font::UiFont:
+        break;
+    }
+    return {false, 9, false};
+}
+
+// Song (宋体) where the system has it, otherwise an installed Ming/Song-style CJK serif face;
+// and Simplified Chinese UI faces for the window's own font where the system names none.
+inline constexpr std::array<std::string_view, 5> kSongFaces
+    = {"宋体", "SimSun", "Noto Serif CJK SC", "AR PL UMing CN", "Source Han Serif SC"};
+inline constexpr std::array<std::string_view, 5> kUiFaces
+    = {"Noto Sans CJK SC", "Source Han Sans SC", "WenQuanYi Micro Hei", "Microsoft YaHei", "PingFang SC"};
 
 struct Control {
     const char *name;
@@ -117,6 +148,27 @@ inline constexpr std::array kDescriptions = std::to_array<Described>({
     {"Label5", "Label7", "Label6"},
     {"Label10", "Label8", "Label12"},
     {"Label19", "Label21", "Label18"},
+});
+
+// What each calculator tab computes, with its controls: the entries in the order the formula takes
+// them, the result, its three buttons, and what its refresh clears, in that order.
+enum class Calculator { Frequency, Capacitance, Inductance };
+
+struct CalculatorTab {
+    Calculator calculator;
+    const char *upper;
+    const char *lower;
+    const char *result;
+    const char *compute;
+    const char *refresh;
+    const char *cancel;
+    std::array<const char *, 3> cleared;
+};
+
+inline constexpr std::array kCalculatorTabs = std::to_array<CalculatorTab>({
+    {Calculator::Frequency, "Text1", "Text2", "Label5", "Command2", "Command6", "Command3", {"Text1", "Text2", "Label5"}},
+    {Calculator::Capacitance, "Text4", "Text3", "Label10", "Command1", "Command7", "Command10", {"Text3", "Text4", "Label10"}},
+    {Calculator::Inductance, "Text5", "Text6", "Label19", "Command5", "Command11", "Command4", {"Text5", "Text6", "Label19"}},
 });
 
 inline constexpr const char *kMicrohenry = "μH(微亨)";

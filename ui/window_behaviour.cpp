@@ -1,0 +1,168 @@
+// SPDX-FileCopyrightText: 2026 Oztrabel
+// SPDX-License-Identifier: MIT
+
+#include "window_behaviour.h"
+
+#include "calc_error.h"
+#include "entry_check.h"
+#include "resonance.h"
+
+#include <algorithm>
+#include <exception>
+#include <stdexcept>
+
+namespace window_behaviour {
+
+using namespace window_design;
+
+namespace {
+
+const char *promptFor(lirevox::CalcFault fault)
+{
+    switch (fault) {
+    case lirevox::CalcFault::DivisionByZero:
+        return kDivisionByZero;
+    case lirevox::CalcFault::Overflow:
+        return kOverflow;
+    case lirevox::CalcFault::Invalid:
+        break;
+    }
+    return kInvalidOperation;
+}
+
+bool takesFocus(Kind kind)
+{
+    return kind == Kind::Tabs || kind == Kind::Option || kind == Kind::TextBox || kind == Kind::Button;
+}
+
+bool isStop(const Control &control, int frontTab, std::string_view selectedOption)
+{
+    const int tab = tabOf(control);
+    if (tab >= 0 && tab != frontTab)
+        return false;
+    return control.kind != Kind::Option || control.name == selectedOption;
+}
+
+} // namespace
+
+BandFlag bandFlagFor(bool highSelected)
+{
+    return highSelected ? 2 : 1;
+}
+
+std::array<UnitCaption, 6> unitCaptions(BandFlag flag)
+{
+    const bool high = flag == 2;
+    const char *henry = high ? kMicrohenry : kMillihenry;
+    const char *hertz = high ? kMegahertz : kKilohertz;
+    return {{{"Label4", henry},
+             {"Label6", hertz},
+             {"Label9", hertz},
+             {"Label11", henry},
+             {"Label20", hertz},
+             {"Label18", henry}}};
+}
+
+ComputeOutcome compute(Calculator calculator, const EntryText &upperText, const EntryText &lowerText, BandFlag flag,
+                       const lirevox::Separators &separators)
+{
+    try {
+        const std::string upper = upperText();
+        const std::string lower = lowerText();
+        switch (lirevox::checkEntries(upper, lower, separators)) {
+        case lirevox::EntryProblem::Blank:
+            return {.result = {}, .message = kBlankEntry};
+        case lirevox::EntryProblem::NotNumeric:
+            return {.result = {}, .message = kNotNumeric};
+        case lirevox::EntryProblem::None:
+            break;
+        }
+        const lirevox::Band band = flag == 2 ? lirevox::Band::High : lirevox::Band::Low;
+        const auto formula = calculator == Calculator::Frequency     ? &lirevox::frequency
+                           : calculator == Calculator::Capacitance ? &lirevox::capacitance
+                                                                   : &lirevox::inductance;
+        return {.result = lirevox::formatResult(formula(upper, lower, band, separators), separators)};
+    } catch (const lirevox::CalcError &error) {
+        return {.result = {}, .message = promptFor(error.fault())};
+    } catch (const std::exception &) {
+        // An entry too large to hold twice, say: the program goes on all the same.
+        return {.result = {}, .message = kCannotCompute};
+    }
+}
+
+int tabOf(const Control &control)
+{
+    switch (control.container) {
+    case Container::Tab0:
+        return 0;
+    case Container::Tab1:
+        return 1;
+    case Container::Tab2:
+        return 2;
+    case Container::Tab3:
+        return 3;
+    case Container::Window:
+    case Container::Frame1:
+        break;
+    }
+    return -1;
+}
+
+const std::vector<const Control *> &tabStops()
+{
+    static const std::vector<const Control *> stops = [] {
+        std::vector<const Control *> all;
+        for (const Control &control : kControls)
+            if (takesFocus(control.kind))
+                all.push_back(&control);
+        std::ranges::sort(all, {}, &Control::tabIndex);
+        return all;
+    }();
+    return stops;
+}
+
+const Control &nextTabStop(std::string_view from, bool forward, int frontTab, std::string_view selectedOption)
+{
+    const auto &stops = tabStops();
+    const auto count = static_cast<std::ptrdiff_t>(stops.size());
+    const auto found = std::ranges::find(stops, from, &Control::name);
+    std::ptrdiff_t at = found == stops.end() ? 0 : found - stops.begin();
+    for (std::ptrdiff_t step = 0; step < count; ++step) {
+        at = (at + (forward ? 1 : count - 1)) % count;
+        if (isStop(*stops[static_cast<std::size_t>(at)], frontTab, selectedOption))
+            return *stops[static_cast<std::size_t>(at)];
+    }
+    throw std::logic_error("no control takes the focus");
+}
+
+int pixels(int twips, int dpi)
+{
+    return (twips * dpi + 720) / 1440;
+}
+
+bool sitsOnBottom(int labelHeight, int lineHeight)
+{
+    return labelHeight < lineHeight;
+}
+
+ResultFit fitResult(double ownPointSize, const std::function<bool(double)> &fits)
+{
+    constexpr double kStep = 0.5;
+    ResultFit fit{.pointSize = ownPointSize};
+    while (!fits(fit.pointSize) && fit.pointSize - kStep >= kSmallestResultPointSize)
+        fit.pointSize -= kStep;
+    fit.ownSize = fit.pointSize == ownPointSize;
+    fit.cut = !fits(fit.pointSize);
+    return fit;
+}
+
+std::string spokenResult(std::string_view caption, std::string_view value, std::string_view unit)
+{
+    std::string spoken(caption);
+    std::erase(spoken, '=');
+    if (!value.empty())
+        spoken.append(" ").append(value).append(" ").append(unit);
+    return spoken;
+}
+
+} // namespace window_behaviour

@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 Oztrabel
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "number_text.h"
+#include "window_design.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the main window does, decided once for every toolkit: each window reads its controls'
+// texts, asks these functions, and only shows what they answer.
+namespace window_behaviour {
+
+// The band mode the window keeps: 2 for the high band, 1 for the low band, 0 before the load step.
+using BandFlag = std::int16_t;
+
+// The band mode that the state of the high-band option selects.
+[[nodiscard]] BandFlag bandFlagFor(bool highSelected);
+
+struct UnitCaption {
+    const char *label;
+    const char *caption;
+};
+
+// The six band-dependent unit labels with their captions in the band, in the order they are set.
+[[nodiscard]] std::array<UnitCaption, 6> unitCaptions(BandFlag flag);
+
+// A compute's answer: the result as its label shows it, or the prompt of the message to show
+// instead (and then the entries and the last result stay as they were).
+struct ComputeOutcome {
+    std::string result;
+    const char *message = nullptr;
+};
+
+// Reads an entry box's text as UTF-8.
+using EntryText = std::function<std::string()>;
+
+// Reads a calculator's two entries, checks them as typed, and computes the result in the band's
+// units. Never throws: every failure, reading the entries included, is a message.
+[[nodiscard]] ComputeOutcome compute(window_design::Calculator calculator, const EntryText &upper,
+                                     const EntryText &lower, BandFlag flag, const lirevox::Separators &separators);
+
+// The controls the Tab key stops at, in the design's keyboard order. Both band options are listed;
+// the group is one stop, at the selected one.
+[[nodiscard]] const std::vector<const window_design::Control *> &tabStops();
+
+// The stop the Tab key (forward) or Shift+Tab moves to from the named control, with the given tab
+// in front and the given band option selected: the controls of hidden tabs and the clear option are
+// passed over.
+[[nodiscard]] const window_design::Control &nextTabStop(std::string_view from, bool forward, int frontTab,
+                                                        std::string_view selectedOption);
+
+// The index of the tab a control lies on, or -1 for one on the window or in Frame1.
+[[nodiscard]] int tabOf(const window_design::Control &control);
+
+// A design measure in twips as pixels at a dpi, to the nearest pixel.
+[[nodiscard]] int pixels(int twips, int dpi);
+
+// A caption whose font's line is taller than its label sits on the label's bottom edge, so that
+// faces with tall line gaps keep their descenders in view.
+[[nodiscard]] bool sitsOnBottom(int labelHeight, int lineHeight);
+
+// How a result is drawn in its label: at its own size when it fits, else at the largest smaller size
+// that fits, in half-point steps down to the smallest that reads clearly; below that it is cut,
+// visibly, with an ellipsis. Whenever it is not at its own size, its whole text is the tooltip.
+struct ResultFit {
+    double pointSize = 0;
+    bool cut = false;
+    bool ownSize = true;
+};
+
+inline constexpr double kSmallestResultPointSize = 7;
+
+// fits tells whether the whole result fits its label at a point size.
+[[nodiscard]] ResultFit fitResult(double ownPointSize, const std::function<bool(double)> &fits);
+
+// A result as a screen reader says it: its caption without the equals sign, the value and the
+// unit; the caption alone while there is no result.
+[[nodiscard]] std::string spokenResult(std::string_view caption, std::string_view value, std::string_view unit);
+
+} // namespace window_behaviour

@@ -121,12 +121,19 @@ const std::vector<const Control *> &tabStops()
     return stops;
 }
 
+// A control that is no stop, such as a result the mouse focused, moves on from its own place in
+// the keyboard order.
 const Control &nextTabStop(std::string_view from, bool forward, int frontTab, std::string_view selectedOption)
 {
     const auto &stops = tabStops();
     const auto count = static_cast<std::ptrdiff_t>(stops.size());
-    const auto found = std::ranges::find(stops, from, &Control::name);
-    std::ptrdiff_t at = found == stops.end() ? 0 : found - stops.begin();
+    const auto *control = std::ranges::find(kControls, from, &Control::name);
+    const int fromIndex = control == kControls.end() ? 0 : control->tabIndex;
+    // The last stop at or before the control, and whether the control is that stop.
+    std::ptrdiff_t at = std::ranges::upper_bound(stops, fromIndex, {}, &Control::tabIndex) - stops.begin() - 1;
+    if (!forward && (at < 0 || stops[static_cast<std::size_t>(at)]->tabIndex != fromIndex))
+        ++at;
+    at = (at + count) % count;
     for (std::ptrdiff_t step = 0; step < count; ++step) {
         at = (at + (forward ? 1 : count - 1)) % count;
         if (isStop(*stops[static_cast<std::size_t>(at)], frontTab, selectedOption))

@@ -2,8 +2,12 @@
 # SPDX-License-Identifier: MIT
 
 # The native Windows window, one statically linked program that needs no DLL beside it.
+add_link_options(-static)
+# CTest runs the Windows programs under Wine, in a prefix of the build's own.
+if(CMAKE_CROSSCOMPILING)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/windows/wine_run.sh)
+endif()
 if(LIREVOX_BUILD_APP)
-    add_link_options(-static)
     add_subdirectory(windows)
     if(LIREVOX_BENCHMARK)
         add_subdirectory(bench/windows)

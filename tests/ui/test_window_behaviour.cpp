@@ -84,6 +84,10 @@ TEST_CASE("the Tab key's cycles")
         {3, true, "Option4", "Option4 SSTab1"},
         {1, false, "Option3", "Command7 Option3 Command10 Command1 Text4 Text3 SSTab1"},
     };
+    // From a control that is no stop: a result the mouse focused, on its own tab.
+    CHECK(std::string(nextTabStop("Label10", true, 1, "Option4").name) == "Option4");
+    CHECK(std::string(nextTabStop("Label10", false, 1, "Option4").name) == "Command10");
+    CHECK(std::string(nextTabStop("Label5", false, 0, "Option4").name) == "Text2");
     // clang-format on
     for (const Row &row : rows) {
         INFO("tab ", row.front, row.forward ? " forward" : " backward");

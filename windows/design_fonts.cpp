@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 Oztrabel
+// SPDX-License-Identifier: MIT
+
+#include "design_fonts.h"
+
+#include "dpi.h"
+#include "wide_text.h"
+
+#include <cmath>
+#include <cwchar>
+#include <set>
+#include <string>
+
+namespace {
+
+// The faces that write Simplified Chinese (GB2312) on this system.
+const std::set<std::wstring> &chineseFaces()
+{
+    static const std::set<std::wstring> faces = [] {
+        std::set<std::wstring> found;
+        LOGFONTW wanted{};
+        wanted.lfCharSet = GB2312_CHARSET;
+        HDC screen = GetDC(nullptr);
+        EnumFontFamiliesExW(
+            screen, &wanted,
+            [](const LOGFONTW *face, const TEXTMETRICW *, DWORD, LPARAM into) {
+                reinterpret_cast<std::set<std::wstring> *>(into)->insert(face->lfFaceName);
+                return 1;
+            },
+            reinterpret_cast<LPARAM>(&found), 0);
+        ReleaseDC(nullptr, screen);
+        return found;
+    }();
+    return faces;
+}
+
+template<std::size_t N>
+std::wstring firstInstalled(const std::array<std::string_view, N> &faces)
+{
+    for (const std::string_view face : faces)
+        if (chineseFaces().contains(widen(face)))
+            return widen(face);
+    return widen(faces.front());
+}
+
+std::wstring faceOf(bool song)
+{
+    static const std::wstring songFace = firstInstalled(window_design::kSongFaces);
+    static const std::wstring uiFace = [] {
+        const std::wstring message = messageFont(96).lfFaceName;
+        return chineseFaces().contains(message) ? message : firstInstalled(window_design::kUiFaces);
+    }();
+    return song ? songFace : uiFace;
+}
+
+} // namespace
+
+DesignFonts::DesignFonts(int dpi)
+    : m_dpi(dpi)
+{
+    using enum window_design::Font;
+    for (const window_design::Font font : {UiFont, Song, SongBold, SongLarge})
+        m_fonts.at(static_cast<std::size_t>(font)) = create(window_design::fontSpec(font), fontSpec(font).pointSize, dpi);
+}
+
+DesignFonts::~DesignFonts()
+{
+    for (HFONT font : m_fonts)
+        DeleteObject(font);
+}
+
+HFONT DesignFonts::get(window_design::Font font) const
+{
+    return m_fonts.at(static_cast<std::size_t>(font));
+}
+
+HFONT DesignFonts::create(const window_design::FontSpec &spec, double pointSize, int dpi)
+{
+    LOGFONTW font{};
+    font.lfHeight = -static_cast<LONG>(std::lround(pointSize * dpi / 72));
+    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = GB2312_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    std::wcsncpy(font.lfFaceName, faceOf(spec.song).c_str(), LF_FACESIZE - 1);
+    return CreateFontIndirectW(&font);
+}

@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 Oztrabel
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// Frm_main is the calculator's only window, a classic window procedure that dispatches each
+// message to a short handler. Its controls are built once, from the design table that the Qt
+// window shares, and every one of them is a direct child of the main window, found there by its
+// ID (GetDlgItem(window, controlId("Text4"))): the option buttons lie over the band frame and the
+// tabs' controls over the tab control, which sits at the bottom of the Z order so that it never
+// paints over them, and a tab's controls are shown only while the tab is in front. The handlers
+// only read entries and write texts; what they decide without the Windows API, from a band's units
+// to a compute's result or message and the Tab key's next stop, is window_behaviour's, and no C++
+// exception ever leaves the window procedure. The window handles its own keys (Tab, Shift+Tab,
+// Ctrl+Tab, the arrows in the band group), lays the design out at its monitor's dpi, again
+// whenever the dpi changes, and names entries and results to screen readers: a caption precedes
+// its box in the Z order, and Dynamic Annotation gives each box its unit.
+
+#include "design_fonts.h"
+#include "number_text.h"
+#include "result_box.h"
+#include "window_behaviour.h"
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+struct IAccPropServices;
+
+class Frm_main
+{
+public:
+    explicit Frm_main(HINSTANCE instance);
+    ~Frm_main();
+    Frm_main(const Frm_main &) = delete;
+    Frm_main &operator=(const Frm_main &) = delete;
+
+    // Shows the window centred, with its frame, on its monitor's work area.
+    void show(int showCommand);
+    // The window's own keyboard handling, for the message loop: true when it took the message.
+    bool translateKey(const MSG &message);
+
+    [[nodiscard]] HWND window() const { return m_window; }
+    // The band mode: 2 for the high band, 1 for the low band, 0 before the load step.
+    [[nodiscard]] window_behaviour::BandFlag bandFlag() const { return flag; }
+    [[nodiscard]] const ResultBox &result(const char *name) const;
+
+private:
+    static LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void buildControls();
+    void placeControls();
+    void load();
+    void danwei();
+    void describeUnits();
+    void showFrontTab();
+
+    void onCommand(int id);
+    LRESULT onNotify(const NMHDR &header);
+    LRESULT onColorStatic(HDC dc, HWND control);
+    void onDrawItem(const DRAWITEMSTRUCT &item);
+    void onDpiChanged(int dpi, const RECT &suggested);
+    void onActivate(bool active);
+
+    void Option_Click();
+    void Command2_Click();
+    void Command1_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command11_Click();
+    void Cancel_Click();
+
+    void compute(const window_design::CalculatorTab &tab);
+    void refresh(const window_design::CalculatorTab &tab);
+    void showError(const char *prompt);
+    void moveFocus(bool forward);
+    void switchTab(int step);
+
+    [[nodiscard]] HWND control(const char *name) const;
+    [[nodiscard]] ResultBox &resultBox(const char *name);
+
+    window_behaviour::BandFlag flag = 0;
+    HWND m_window = nullptr;
+    HWND m_tooltip = nullptr;
+    HWND m_focus = nullptr;
+    std::wstring m_tooltipText;
+    lirevox::Separators m_separators;
+    std::unique_ptr<DesignFonts> m_fonts;
+    std::array<std::unique_ptr<ResultBox>, 3> m_results;
+    IAccPropServices *m_annotations = nullptr;
+};

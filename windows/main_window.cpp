@@ -189,9 +189,7 @@ void Frm_main::buildControls()
     if (m_annotations)
         for (const Described &described : kDescriptions)
             m_annotations->SetHwndPropStr(control(described.control), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                          PROPID_ACC_NAME,
-                                          widen(window_behaviour::spokenResult(design(described.caption).caption, "", ""))
-                                              .c_str());
+                                          PROPID_ACC_NAME, widen(design(described.caption).caption).c_str());
 }
 
 // The design's places and fonts at the current dpi, relative to each control's container.
@@ -446,14 +444,16 @@ void Frm_main::onActivate(bool active)
     }
 }
 
-// A tab's controls are shown only while it is in front; the focus does not stay on a hidden one.
+// A tab's controls are shown only while it is in front. Windows hands the focus of a control it
+// hides to the main window; the tab control takes it instead.
 void Frm_main::showFrontTab()
 {
+    HWND focus = GetFocus();
     const int front = TabCtrl_GetCurSel(control("SSTab1"));
     for (const Control &each : kControls)
         if (const int tab = window_behaviour::tabOf(each); tab >= 0)
             ShowWindow(control(each.name), tab == front ? SW_SHOWNA : SW_HIDE);
-    if (HWND focus = GetFocus(); focus && IsChild(m_window, focus) && !IsWindowVisible(focus))
+    if (focus && IsChild(m_window, focus) && !IsWindowVisible(focus))
         SetFocus(control("SSTab1"));
 }
 

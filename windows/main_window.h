@@ -14,7 +14,8 @@
 // exception ever leaves the window procedure. The window handles its own keys (Tab, Shift+Tab,
 // Ctrl+Tab, the arrows in the band group), lays the design out at its monitor's dpi, again
 // whenever the dpi changes, and names entries and results to screen readers: a caption precedes
-// its box in the Z order, and Dynamic Annotation gives each box its unit.
+// its box in the Z order, and Dynamic Annotation gives each box that name again (whatever a screen
+// reader makes of owner-drawn labels) and its unit as the description.
 
 #include "design_fonts.h"
 #include "number_text.h"

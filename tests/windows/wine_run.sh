@@ -2,14 +2,20 @@
 # SPDX-FileCopyrightText: 2026 Oztrabel
 # SPDX-License-Identifier: MIT
 # Runs a Windows program under Wine, as CTest's emulator for the Windows build: in the test run's
-# own Wine prefix, made on first use, with Chinese fonts at the prefix's dpi, on an X display
-# (an Xvfb of its own when there is none).
+# own Wine prefix, made on first use, on an X display. Where there is none, it starts an Xvfb
+# with the xfwm4 window manager: without a window manager Wine waits two seconds for every window
+# it closes.
 # usage: wine_run.sh PROGRAM.exe [ARGS...]
 set -euo pipefail
 : "${LIREVOX_WINEPREFIX:?the Wine prefix of the test run}"
 export WINEPREFIX=$LIREVOX_WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" env LIREVOX_WINE_OWN_DISPLAY=1 "$0" "$@"
+fi
+if [ -n "${LIREVOX_WINE_OWN_DISPLAY:-}" ]; then
+    xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 &
+    trap 'kill $! 2>/dev/null || true' EXIT
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; do sleep 0.1; done
 fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"

@@ -196,6 +196,7 @@ TEST_CASE("every control by its ID, on the main window, in its kind of window")
     CHECK(controlId("Option3") + controlId("Frame1") + controlId("SSTab1") == 4003 + 5001 + 6001);
 }
 
+// At the dpi the window starts at, 96 or 144, then at the other after Windows tells of a change.
 TEST_CASE("the window and its controls at their design places, sizes and fonts, at 96 and 144 dpi")
 {
     struct Row {
@@ -207,21 +208,24 @@ TEST_CASE("the window and its controls at their design places, sizes and fonts, 
     };
     // clang-format off
     const Row rows[] = {
-        {"Frame1",   "8 8 489 41",    "UI -12",       "12 12 734 62",    "UI -18"},
-        {"Option3",  "192 16 57 17",  "UI -12",       "288 24 86 26",    "UI -18"},
-        {"SSTab1",   "8 56 489 273",  "UI -12",       "12 84 734 410",   "UI -18"},
-        {"Text1",    "128 72 121 25", "UI -12",       "192 108 182 38",  "UI -18"},
-        {"Label3",   "264 80 81 17",  "Song -14",     "396 120 122 26",  "Song -21"},
-        {"Command3", "368 224 81 25", "Song -14",     "552 336 122 38",  "Song -21"},
-        {"Label8",   "120 168 65 25", "Song -16",     "180 252 98 38",   "Song -24"},
-        {"Label10",  "184 168 73 25", "Song -14 bold", "276 252 110 38", "Song -21 bold"},
-        {"Label18",  "272 168 73 25", "Song -14",     "408 252 110 38",  "Song -21"},
-        {"Label26",  "152 168 321 25", "UI -12",      "228 252 482 38",  "UI -18"},
+        {"Frame1",   "8 8 489 41",     "UI -12",        "12 12 734 62",   "UI -18"},
+        {"Option3",  "192 16 57 17",   "UI -12",        "288 24 86 26",   "UI -18"},
+        {"SSTab1",   "8 56 489 273",   "UI -12",        "12 84 734 410",  "UI -18"},
+        {"Text1",    "128 72 121 25",  "UI -12",        "192 108 182 38", "UI -18"},
+        {"Label3",   "264 80 81 17",   "Song -14",      "396 120 122 26", "Song -21"},
+        {"Command3", "368 224 81 25",  "Song -14",      "552 336 122 38", "Song -21"},
+        {"Label8",   "120 168 65 25",  "Song -16",      "180 252 98 38",  "Song -24"},
+        {"Label10",  "184 168 73 25",  "Song -14 bold", "276 252 110 38", "Song -21 bold"},
+        {"Label18",  "272 168 73 25",  "Song -14",      "408 252 110 38", "Song -21"},
+        {"Label26",  "152 168 321 25", "UI -12",        "228 252 482 38", "UI -18"},
     };
     // clang-format on
     open();
-    // Wine keeps its frame at the system's dpi where Windows scales it too, so at 144 dpi only the
-    // client area's width is the design's there.
+    HDC screen = GetDC(nullptr);
+    const bool startsAt144 = GetDeviceCaps(screen, LOGPIXELSY) == 144;
+    ReleaseDC(nullptr, screen);
+    // Wine keeps its frame at the system's dpi where Windows scales it too, so after a change only
+    // the client area's width is the design's there.
     const auto client = [](bool height) {
         RECT area{};
         GetClientRect(g_window->window(), &area);
@@ -230,20 +234,21 @@ TEST_CASE("the window and its controls at their design places, sizes and fonts, 
         return std::to_string(area.right) + (height ? " x " + std::to_string(area.bottom) : std::string())
              + ", tabs to " + std::to_string(tab.right) + " x " + std::to_string(tab.bottom - tab.top);
     };
-    CHECK(client(true) == "506 x 336, tabs to 486 x 20");
-    for (const Row &row : rows) {
-        INFO(row.name, " at 96 dpi");
-        CHECK(place(row.name) == row.at96);
-        CHECK(fontOf(row.name) == row.font96);
-    }
+    const auto check = [&](bool at144, bool start) {
+        INFO((at144 ? "144" : "96"), " dpi", (start ? " at start" : " after a change"));
+        CHECK(client(start) == (at144 ? (start ? "759 x 504" : "759") + std::string(", tabs to 730 x 30")
+                                      : (start ? "506 x 336" : "506") + std::string(", tabs to 486 x 20")));
+        for (const Row &row : rows) {
+            INFO(row.name);
+            CHECK(place(row.name) == (at144 ? row.at144 : row.at96));
+            CHECK(fontOf(row.name) == (at144 ? row.font144 : row.font96));
+        }
+    };
+    check(startsAt144, true);
     RECT suggested{100, 100, 900, 700};
-    SendMessageW(g_window->window(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-    CHECK(client(false) == "759, tabs to 730 x 30");
-    for (const Row &row : rows) {
-        INFO(row.name, " at 144 dpi");
-        CHECK(place(row.name) == row.at144);
-        CHECK(fontOf(row.name) == row.font144);
-    }
+    const int other = startsAt144 ? 96 : 144;
+    SendMessageW(g_window->window(), WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
+    check(!startsAt144, false);
     const LONG style = GetWindowLongW(g_window->window(), GWL_STYLE);
     CHECK((style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0);
     CHECK((style & WS_SYSMENU) != 0);

@@ -5,6 +5,8 @@
 # own Wine prefix, made on first use, on an X display. Where there is none, it starts an Xvfb
 # with the xfwm4 window manager: without a window manager Wine waits two seconds for every window
 # it closes.
+# With LIREVOX_WINE_DPI set, the program starts at that dpi (Wine's LogPixels), and the prefix
+# goes back to 96 dpi afterwards.
 # usage: wine_run.sh PROGRAM.exe [ARGS...]
 set -euo pipefail
 : "${LIREVOX_WINEPREFIX:?the Wine prefix of the test run}"
@@ -22,7 +24,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1
     wineserver -w
 fi
+dpi() { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; wineserver -w; }
+[ -z "${LIREVOX_WINE_DPI:-}" ] || dpi "$LIREVOX_WINE_DPI"
 status=0
 wine "$@" || status=$?
 wineserver -w
+[ -z "${LIREVOX_WINE_DPI:-}" ] || dpi 96
 exit $status

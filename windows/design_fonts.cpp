@@ -8,37 +8,35 @@
 
 #include <cmath>
 #include <cwchar>
-#include <set>
 #include <string>
 
 namespace {
 
-// The faces that write Simplified Chinese (GB2312) on this system.
-const std::set<std::wstring> &chineseFaces()
+// Whether this system has the face, writing Simplified Chinese (GB2312). Asking for the one face
+// spares enumerating every face the system has.
+bool hasChineseFace(const std::wstring &face)
 {
-    static const std::set<std::wstring> faces = [] {
-        std::set<std::wstring> found;
-        LOGFONTW wanted{};
-        wanted.lfCharSet = GB2312_CHARSET;
-        HDC screen = GetDC(nullptr);
-        EnumFontFamiliesExW(
-            screen, &wanted,
-            [](const LOGFONTW *face, const TEXTMETRICW *, DWORD, LPARAM into) {
-                reinterpret_cast<std::set<std::wstring> *>(into)->insert(face->lfFaceName);
-                return 1;
-            },
-            reinterpret_cast<LPARAM>(&found), 0);
-        ReleaseDC(nullptr, screen);
-        return found;
-    }();
-    return faces;
+    LOGFONTW wanted{};
+    wanted.lfCharSet = GB2312_CHARSET;
+    std::wcsncpy(wanted.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(
+        screen, &wanted,
+        [](const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM into) {
+            *reinterpret_cast<bool *>(into) = true;
+            return 0;
+        },
+        reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
 }
 
 template<std::size_t N>
 std::wstring firstInstalled(const std::array<std::string_view, N> &faces)
 {
     for (const std::string_view face : faces)
-        if (chineseFaces().contains(widen(face)))
+        if (hasChineseFace(widen(face)))
             return widen(face);
     return widen(faces.front());
 }
@@ -48,7 +46,7 @@ std::wstring faceOf(bool song)
     static const std::wstring songFace = firstInstalled(window_design::kSongFaces);
     static const std::wstring uiFace = [] {
         const std::wstring message = messageFont(96).lfFaceName;
-        return chineseFaces().contains(message) ? message : firstInstalled(window_design::kUiFaces);
+        return hasChineseFace(message) ? message : firstInstalled(window_design::kUiFaces);
     }();
     return song ? songFace : uiFace;
 }

@@ -22,6 +22,8 @@ using window_behaviour::pixels;
 constexpr wchar_t kClassName[] = L"Lirevox.Frm_main";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr int kIconId = 1;
+// Posted once the window is first painted: what screen readers are told beyond the Z order.
+constexpr UINT kAnnotate = WM_APP;
 
 const Control &design(std::string_view name)
 {
@@ -29,6 +31,23 @@ const Control &design(std::string_view name)
     if (found == kControls.end())
         throw std::logic_error("no such control");
     return *found;
+}
+
+// A control's place in the window's client area at a dpi, from its place in its container.
+RECT placeOf(const Control &control, int dpi)
+{
+    const Control &container = design(control.container == Container::Frame1 ? "Frame1" : "SSTab1");
+    const bool contained = control.container == Container::Frame1 || window_behaviour::tabOf(control) >= 0;
+    const int left = pixels(control.left, dpi) + (contained ? pixels(container.left, dpi) : 0);
+    const int top = pixels(control.top, dpi) + (contained ? pixels(container.top, dpi) : 0);
+    return {left, top, left + pixels(control.width, dpi), top + pixels(control.height, dpi)};
+}
+
+// The tab in front stands out by two pixels on either side, which the strip must leave room for.
+void sizeTabs(HWND tabs, int dpi)
+{
+    const int stripWidth = pixels(design("SSTab1").width, dpi) - MulDiv(4, dpi, 96);
+    TabCtrl_SetItemSize(tabs, stripWidth / static_cast<int>(kTabCaptions.size()), MulDiv(kTabStripHeightPixels, dpi, 96));
 }
 
 SIZE clientSize(int dpi)
@@ -111,9 +130,6 @@ LRESULT CALLBACK paintTabPage(HWND tabs, UINT message, WPARAM wParam, LPARAM lPa
 
 Frm_main::Frm_main(HINSTANCE instance)
 {
-    if (SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
-        CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                         reinterpret_cast<void **>(&m_annotations));
     m_separators = localeSeparators();
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -133,7 +149,6 @@ Frm_main::Frm_main(HINSTANCE instance)
         throw std::runtime_error("cannot create the main window");
     m_fonts = std::make_unique<DesignFonts>(dpiOf(m_window));
     buildControls();
-    placeControls();
     load();
 }
 
@@ -143,19 +158,29 @@ Frm_main::~Frm_main()
         DestroyWindow(m_window);
     if (m_annotations)
         m_annotations->Release();
-    CoUninitialize();
+    if (m_comInitialised)
+        CoUninitialize();
 }
 
+// Each control is made at its place, in its font; the first tab's are shown, as the load step
+// leaves them. A result gets its font with its first result, so that no face is loaded for it
+// before.
 void Frm_main::buildControls()
 {
+    const int dpi = m_fonts->dpi();
     for (const Control &each : kControls) {
         const WindowKind kind = kindOf(each.kind);
         // Every control but the second option ends a group, so the options are one group.
         const DWORD group = each.name == std::string_view("Option3") ? 0 : WS_GROUP;
-        const DWORD visible = window_behaviour::tabOf(each) < 0 ? WS_VISIBLE : 0;
-        CreateWindowExW(kind.extendedStyle, kind.className, widen(each.caption).c_str(),
-                        WS_CHILD | visible | group | kind.style, 0, 0, 0, 0, m_window,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(each.name))), nullptr, nullptr);
+        const DWORD visible = window_behaviour::tabOf(each) <= 0 ? WS_VISIBLE : 0;
+        const RECT place = placeOf(each, dpi);
+        HWND window = CreateWindowExW(kind.extendedStyle, kind.className, widen(each.caption).c_str(),
+                                      WS_CHILD | visible | group | kind.style, place.left, place.top,
+                                      place.right - place.left, place.bottom - place.top, m_window,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(each.name))), nullptr,
+                                      nullptr);
+        if (each.kind != Kind::Result)
+            SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts->get(each.font)), FALSE);
     }
     HWND tabs = control("SSTab1");
     SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -167,55 +192,69 @@ void Frm_main::buildControls()
         item.pszText = text.data();
         TabCtrl_InsertItem(tabs, TabCtrl_GetItemCount(tabs), &item);
     }
-    TabCtrl_SetCurSel(tabs, kTabCaptions.size() - 1);
+    sizeTabs(tabs, dpi);
     CheckDlgButton(m_window, controlId("Option4"), BST_CHECKED);
     for (const char *name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
         SendMessageW(control(name), EM_SETLIMITTEXT, 0, 0);
+    for (std::size_t i = 0; i < kCalculatorTabs.size(); ++i) {
+        const Control &result = design(kCalculatorTabs.at(i).result);
+        m_results.at(i) = std::make_unique<ResultBox>(control(result.name), fontSpec(result.font), dpi);
+    }
+}
 
+// Until then a screen reader finds each box's name in the Z order, as Dynamic Annotation gives it
+// again; the annotations wait for the first frame, which they would only delay.
+void Frm_main::annotate()
+{
+    if (m_annotations || FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
+        return;
+    m_comInitialised = true;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void **>(&m_annotations))))
+        return;
+    for (const Described &described : kDescriptions)
+        m_annotations->SetHwndPropStr(control(described.control), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                      PROPID_ACC_NAME, widen(design(described.caption).caption).c_str());
+    describeUnits();
+}
+
+// The design's places and fonts again, at a new dpi.
+void Frm_main::placeControls()
+{
+    const int dpi = m_fonts->dpi();
+    for (const Control &each : kControls) {
+        const RECT place = placeOf(each, dpi);
+        HWND window = control(each.name);
+        SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (each.kind != Kind::Result)
+            SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts->get(each.font)), FALSE);
+    }
+    sizeTabs(control("SSTab1"), dpi);
+    for (const auto &result : m_results)
+        result->setDpi(dpi);
+    offerTooltips();
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+// A result's whole text is its tooltip whenever it is not drawn at its own size; the tooltips are
+// made the first time that happens.
+void Frm_main::offerTooltips()
+{
+    if (m_tooltip || std::ranges::all_of(m_results, [](const auto &result) { return result->fit().ownSize; }))
+        return;
     m_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window, nullptr, nullptr,
                                 nullptr);
-    for (std::size_t i = 0; i < kCalculatorTabs.size(); ++i) {
-        const Control &result = design(kCalculatorTabs.at(i).result);
-        m_results.at(i) = std::make_unique<ResultBox>(control(result.name), fontSpec(result.font));
+    for (const auto &result : m_results) {
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = m_window;
-        tool.uId = reinterpret_cast<UINT_PTR>(control(result.name));
+        tool.uId = reinterpret_cast<UINT_PTR>(result->window());
         tool.lpszText = LPSTR_TEXTCALLBACKW;
         SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    if (m_annotations)
-        for (const Described &described : kDescriptions)
-            m_annotations->SetHwndPropStr(control(described.control), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                          PROPID_ACC_NAME, widen(design(described.caption).caption).c_str());
-}
-
-// The design's places and fonts at the current dpi, relative to each control's container.
-void Frm_main::placeControls()
-{
-    const int dpi = m_fonts->dpi();
-    const Control &frame = design("Frame1");
-    const Control &tabs = design("SSTab1");
-    for (const Control &each : kControls) {
-        const Control *container = each.container == Container::Frame1   ? &frame
-                                 : window_behaviour::tabOf(each) >= 0 ? &tabs
-                                                                      : nullptr;
-        const int left = pixels(each.left, dpi) + (container ? pixels(container->left, dpi) : 0);
-        const int top = pixels(each.top, dpi) + (container ? pixels(container->top, dpi) : 0);
-        HWND window = control(each.name);
-        SetWindowPos(window, nullptr, left, top, pixels(each.width, dpi), pixels(each.height, dpi),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts->get(each.font)), FALSE);
-    }
-    // The tab in front stands out by two pixels on either side, which the strip must leave room for.
-    const int stripWidth = pixels(tabs.width, dpi) - MulDiv(4, dpi, 96);
-    TabCtrl_SetItemSize(control("SSTab1"), stripWidth / static_cast<int>(kTabCaptions.size()),
-                        MulDiv(kTabStripHeightPixels, dpi, 96));
-    for (const auto &result : m_results)
-        result->setDpi(dpi);
-    InvalidateRect(m_window, nullptr, TRUE);
 }
 
 void Frm_main::load()
@@ -263,6 +302,7 @@ void Frm_main::show(int showCommand)
                  work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(m_window, showCommand);
     UpdateWindow(m_window);
+    PostMessageW(m_window, kAnnotate, 0, 0);
 }
 
 bool Frm_main::translateKey(const MSG &message)
@@ -335,6 +375,9 @@ LRESULT Frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ACTIVATE:
         onActivate(LOWORD(wParam) != WA_INACTIVE);
+        return 0;
+    case kAnnotate:
+        annotate();
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
@@ -451,7 +494,7 @@ void Frm_main::showFrontTab()
     HWND focus = GetFocus();
     const int front = TabCtrl_GetCurSel(control("SSTab1"));
     for (const Control &each : kControls)
-        if (const int tab = window_behaviour::tabOf(each); tab >= 0)
+        if (const int tab = window_behaviour::tabOf(each); tab >= 0 && (tab == front) != IsWindowVisible(control(each.name)))
             ShowWindow(control(each.name), tab == front ? SW_SHOWNA : SW_HIDE);
     if (focus && IsChild(m_window, focus) && !IsWindowVisible(focus))
         SetFocus(control("SSTab1"));
@@ -512,10 +555,12 @@ void Frm_main::compute(const CalculatorTab &tab)
 {
     const auto entry = [this](const char *name) { return [box = control(name)] { return narrow(windowText(box)); }; };
     const auto outcome = window_behaviour::compute(tab.calculator, entry(tab.upper), entry(tab.lower), flag, m_separators);
-    if (outcome.message)
+    if (outcome.message) {
         showError(outcome.message);
-    else
+    } else {
         resultBox(tab.result).setResult(widen(outcome.result));
+        offerTooltips();
+    }
 }
 
 void Frm_main::showError(const char *prompt)

@@ -54,9 +54,11 @@ private:
 
     void buildControls();
     void placeControls();
+    void offerTooltips();
     void load();
     void danwei();
     void describeUnits();
+    void annotate();
     void showFrontTab();
 
     void onCommand(int id);
@@ -93,4 +95,5 @@ private:
     std::unique_ptr<DesignFonts> m_fonts;
     std::array<std::unique_ptr<ResultBox>, 3> m_results;
     IAccPropServices *m_annotations = nullptr;
+    bool m_comInitialised = false;
 };

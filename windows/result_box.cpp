@@ -33,9 +33,10 @@ TextSize measure(HFONT font, const std::wstring &text)
 
 } // namespace
 
-ResultBox::ResultBox(HWND edit, const window_design::FontSpec &spec)
+ResultBox::ResultBox(HWND edit, const window_design::FontSpec &spec, int dpi)
     : m_edit(edit)
     , m_spec(spec)
+    , m_dpi(dpi)
     , m_fit{.pointSize = spec.pointSize}
 {
     SendMessageW(m_edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
@@ -66,10 +67,15 @@ std::wstring ResultBox::tooltip() const
 }
 
 // A smaller size sits on the baseline of the box's own, so that it still lines up with its
-// caption and unit.
+// caption and unit. An empty box keeps the font it has, so that no face is loaded for it before
+// there is a result to show.
 void ResultBox::refit()
 {
     const std::wstring text = windowText(m_edit);
+    if (text.empty() && (!m_font || m_fit.ownSize)) {
+        InvalidateRect(m_edit, nullptr, TRUE);
+        return;
+    }
     RECT client{};
     GetClientRect(m_edit, &client);
     const int room = static_cast<int>(client.right) - 1;

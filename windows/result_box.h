@@ -18,7 +18,7 @@
 class ResultBox
 {
 public:
-    ResultBox(HWND edit, const window_design::FontSpec &spec);
+    ResultBox(HWND edit, const window_design::FontSpec &spec, int dpi);
     ~ResultBox();
     ResultBox(const ResultBox &) = delete;
     ResultBox &operator=(const ResultBox &) = delete;

@@ -221,6 +221,8 @@ TEST_CASE("the window and its controls at their design places, sizes and fonts, 
     };
     // clang-format on
     open();
+    // A result's font is the one it shows a result in.
+    const_cast<ResultBox &>(g_window->result("Label10")).setResult(L"5.");
     HDC screen = GetDC(nullptr);
     const bool startsAt144 = GetDeviceCaps(screen, LOGPIXELSY) == 144;
     ReleaseDC(nullptr, screen);

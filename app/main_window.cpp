@@ -133,8 +133,7 @@ void Frm_main::buildControls()
         // A caption shorter than its font's line keeps the whole text in view by sitting on its
         // bottom edge: faces with tall line gaps would otherwise lose their descenders.
         if (auto *label = qobject_cast<QLabel *>(widget); label && !label->text().isEmpty()
-                                                          && window_behaviour::sitsOnBottom(
-                                                              label->height(), label->fontMetrics().height()))
+            && window_behaviour::sitsOnBottom(label->height(), label->fontMetrics().height()))
             label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         if (design.kind == Frame)
             containers[Frame1] = widget;
@@ -262,10 +261,10 @@ void Frm_main::Command5_Click()
 
 void Frm_main::compute(const CalculatorTab &tab)
 {
-    const auto entry = [this](const char *name) {
-        return [box = control<QLineEdit>(name)] { return box->text().toStdString(); };
-    };
-    const auto outcome = window_behaviour::compute(tab.calculator, entry(tab.upper), entry(tab.lower), flag, m_separators);
+    const auto entry
+        = [this](const char *name) { return [box = control<QLineEdit>(name)] { return box->text().toStdString(); }; };
+    const auto outcome
+        = window_behaviour::compute(tab.calculator, entry(tab.upper), entry(tab.lower), flag, m_separators);
     if (outcome.message)
         showError(outcome.message);
     else

@@ -78,9 +78,9 @@ ComputeOutcome compute(Calculator calculator, const EntryText &upperText, const 
             break;
         }
         const lirevox::Band band = flag == 2 ? lirevox::Band::High : lirevox::Band::Low;
-        const auto formula = calculator == Calculator::Frequency     ? &lirevox::frequency
-                           : calculator == Calculator::Capacitance ? &lirevox::capacitance
-                                                                   : &lirevox::inductance;
+        const auto formula = calculator == Calculator::Frequency ? &lirevox::frequency
+            : calculator == Calculator::Capacitance              ? &lirevox::capacitance
+                                                                 : &lirevox::inductance;
         return {.result = lirevox::formatResult(formula(upper, lower, band, separators), separators)};
     } catch (const lirevox::CalcError &error) {
         return {.result = {}, .message = promptFor(error.fault())};

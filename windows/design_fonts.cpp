@@ -58,7 +58,8 @@ DesignFonts::DesignFonts(int dpi)
 {
     using enum window_design::Font;
     for (const window_design::Font font : {UiFont, Song, SongBold, SongLarge})
-        m_fonts.at(static_cast<std::size_t>(font)) = create(window_design::fontSpec(font), fontSpec(font).pointSize, dpi);
+        m_fonts.at(static_cast<std::size_t>(font))
+            = create(window_design::fontSpec(font), fontSpec(font).pointSize, dpi);
 }
 
 DesignFonts::~DesignFonts()

@@ -41,7 +41,8 @@ RECT frameFor(SIZE client, DWORD style, DWORD extendedStyle, int dpi)
 
 LOGFONTW messageFont(int dpi)
 {
-    static const auto parametersForDpi = user32<BOOL WINAPI(UINT, UINT, void *, UINT, UINT)>("SystemParametersInfoForDpi");
+    static const auto parametersForDpi
+        = user32<BOOL WINAPI(UINT, UINT, void *, UINT, UINT)>("SystemParametersInfoForDpi");
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     if (!parametersForDpi

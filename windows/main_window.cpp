@@ -47,7 +47,8 @@ RECT placeOf(const Control &control, int dpi)
 void sizeTabs(HWND tabs, int dpi)
 {
     const int stripWidth = pixels(design("SSTab1").width, dpi) - MulDiv(4, dpi, 96);
-    TabCtrl_SetItemSize(tabs, stripWidth / static_cast<int>(kTabCaptions.size()), MulDiv(kTabStripHeightPixels, dpi, 96));
+    TabCtrl_SetItemSize(tabs, stripWidth / static_cast<int>(kTabCaptions.size()),
+                        MulDiv(kTabStripHeightPixels, dpi, 96));
 }
 
 SIZE clientSize(int dpi)
@@ -111,7 +112,8 @@ LRESULT CALLBACK nameOkButton(int code, WPARAM wParam, LPARAM lParam)
 
 // The tab control's page in the 3-D face colour, which the labels on it are drawn in too, whatever
 // the theme draws the tabs and the border in.
-LRESULT CALLBACK paintTabPage(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR /*data*/)
+LRESULT CALLBACK paintTabPage(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                              DWORD_PTR /*data*/)
 {
     const LRESULT result = DefSubclassProc(tabs, message, wParam, lParam);
     if (message == WM_PAINT || message == WM_PRINTCLIENT) {
@@ -137,8 +139,9 @@ Frm_main::Frm_main(HINSTANCE instance)
     windowClass.hInstance = instance;
     windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON,
                                                       GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(
-        instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hIconSm
+        = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                        GetSystemMetrics(SM_CYSMICON), 0));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
     windowClass.lpszClassName = kClassName;
@@ -174,11 +177,10 @@ void Frm_main::buildControls()
         const DWORD group = each.name == std::string_view("Option3") ? 0 : WS_GROUP;
         const DWORD visible = window_behaviour::tabOf(each) <= 0 ? WS_VISIBLE : 0;
         const RECT place = placeOf(each, dpi);
-        HWND window = CreateWindowExW(kind.extendedStyle, kind.className, widen(each.caption).c_str(),
-                                      WS_CHILD | visible | group | kind.style, place.left, place.top,
-                                      place.right - place.left, place.bottom - place.top, m_window,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(each.name))), nullptr,
-                                      nullptr);
+        HWND window = CreateWindowExW(
+            kind.extendedStyle, kind.className, widen(each.caption).c_str(), WS_CHILD | visible | group | kind.style,
+            place.left, place.top, place.right - place.left, place.bottom - place.top, m_window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(each.name))), nullptr, nullptr);
         if (each.kind != Kind::Result)
             SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts->get(each.font)), FALSE);
     }
@@ -494,7 +496,8 @@ void Frm_main::showFrontTab()
     HWND focus = GetFocus();
     const int front = TabCtrl_GetCurSel(control("SSTab1"));
     for (const Control &each : kControls)
-        if (const int tab = window_behaviour::tabOf(each); tab >= 0 && (tab == front) != IsWindowVisible(control(each.name)))
+        if (const int tab = window_behaviour::tabOf(each);
+            tab >= 0 && (tab == front) != IsWindowVisible(control(each.name)))
             ShowWindow(control(each.name), tab == front ? SW_SHOWNA : SW_HIDE);
     if (focus && IsChild(m_window, focus) && !IsWindowVisible(focus))
         SetFocus(control("SSTab1"));
@@ -503,9 +506,8 @@ void Frm_main::showFrontTab()
 void Frm_main::moveFocus(bool forward)
 {
     const int focusId = GetDlgCtrlID(GetFocus());
-    const auto *from = std::ranges::find_if(kControls, [focusId](const Control &each) {
-        return controlId(each.name) == focusId;
-    });
+    const auto *from
+        = std::ranges::find_if(kControls, [focusId](const Control &each) { return controlId(each.name) == focusId; });
     const char *selected = IsDlgButtonChecked(m_window, controlId("Option4")) == BST_CHECKED ? "Option4" : "Option3";
     const Control &next = window_behaviour::nextTabStop(from == kControls.end() ? "SSTab1" : from->name, forward,
                                                         TabCtrl_GetCurSel(control("SSTab1")), selected);
@@ -554,7 +556,8 @@ void Frm_main::Command5_Click()
 void Frm_main::compute(const CalculatorTab &tab)
 {
     const auto entry = [this](const char *name) { return [box = control(name)] { return narrow(windowText(box)); }; };
-    const auto outcome = window_behaviour::compute(tab.calculator, entry(tab.upper), entry(tab.lower), flag, m_separators);
+    const auto outcome
+        = window_behaviour::compute(tab.calculator, entry(tab.upper), entry(tab.lower), flag, m_separators);
     if (outcome.message) {
         showError(outcome.message);
     } else {

@@ -193,8 +193,8 @@ void ResultBox::paintCut()
     RECT client{};
     GetClientRect(m_edit, &client);
     // The colours the parent gives the box, as for its own drawing.
-    auto *background = reinterpret_cast<HBRUSH>(
-        SendMessageW(GetParent(m_edit), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(m_edit)));
+    auto *background = reinterpret_cast<HBRUSH>(SendMessageW(
+        GetParent(m_edit), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(m_edit)));
     FillRect(dc, &client, background);
     SetBkMode(dc, TRANSPARENT);
     const HGDIOBJ old = SelectObject(dc, m_font);

@@ -30,8 +30,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     RECT frame{0, 0, 506, 336};
     AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
-    HWND window = CreateWindowExW(0, L"floor", L"floor", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(0, L"floor", L"floor", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                                  frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     HWND label = CreateWindowExW(0, L"STATIC", L"频率计算", WS_CHILD | WS_VISIBLE, 72, 80, 120, 20, window, nullptr,
                                  instance, nullptr);
     HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, 0, 0, 0, 0, L"");

@@ -15,7 +15,6 @@ if grep -E "^[IWE]:" <<<"$appstream" | grep -v cid-maybe-not-rdns; then exit 1; 
 file "$stage/usr/share/icons/hicolor/24x24/apps/$id.png" | grep -q "24 x 24, 8-bit colormap"
 file "$stage/usr/share/icons/hicolor/scalable/apps/$id.svg" | grep -q "SVG"
 for size in 48 64 128 256; do file "$stage/usr/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "$size x $size"; done
-grep -q "FILEVERSION 1,0,0,0" "$1/resources/lirevox.rc"
 cpack -G DEB --config "$1/CPackConfig.cmake" -B "$stage/package" >/dev/null
 deb=$(ls "$stage"/package/lirevox_1.0.0.0_*.deb)
 grep -q "\./usr/share/doc/lirevox/copyright$" <<<"$(dpkg-deb -c "$deb")"

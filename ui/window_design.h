@@ -165,32 +165,14 @@ struct CalculatorTab {
     std::array<const char *, 3> cleared;
 };
 
+// clang-format off
 inline constexpr std::array kCalculatorTabs = std::to_array<CalculatorTab>({
-    {Calculator::Frequency,
-     "Text1",
-     "Text2",
-     "Label5",
-     "Command2",
-     "Command6",
-     "Command3",
-     {"Text1", "Text2", "Label5"}},
-    {Calculator::Capacitance,
-     "Text4",
-     "Text3",
-     "Label10",
-     "Command1",
-     "Command7",
-     "Command10",
-     {"Text3", "Text4", "Label10"}},
-    {Calculator::Inductance,
-     "Text5",
-     "Text6",
-     "Label19",
-     "Command5",
-     "Command11",
-     "Command4",
-     {"Text5", "Text6", "Label19"}},
+    // calculator           upper    lower    result     compute     refresh      cancel       cleared by refresh
+    {Calculator::Frequency,   "Text1", "Text2", "Label5",  "Command2", "Command6",  "Command3",  {"Text1", "Text2", "Label5"}},
+    {Calculator::Capacitance, "Text4", "Text3", "Label10", "Command1", "Command7",  "Command10", {"Text3", "Text4", "Label10"}},
+    {Calculator::Inductance,  "Text5", "Text6", "Label19", "Command5", "Command11", "Command4",  {"Text5", "Text6", "Label19"}},
 });
+// clang-format on
 
 inline constexpr const char *kMicrohenry = "μH(微亨)";
 inline constexpr const char *kMillihenry = "mH(毫亨)";

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 
 # The native Windows window, one statically linked program that needs no DLL beside it.
-add_link_options(-static)
+# A release carries no symbols: what users download is the program alone.
+add_link_options(-static $<$<CONFIG:Release>:-s>)
 # CTest runs the Windows programs under Wine, in a prefix of the build's own.
 if(CMAKE_CROSSCOMPILING)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/windows/wine_run.sh)

@@ -6,11 +6,16 @@
 #include "number_text.h"
 #include "resonance.h"
 
+#include "fuzz_seeds.h"
+
 #include <doctest/doctest.h>
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <random>
 #include <string>
 
 using namespace lirevox;
@@ -119,4 +124,43 @@ TEST_CASE("computes")
         INFO(row.operation, " ", row.a, " ", row.b);
         CHECK(outcome(row.operation, row.a, comma ? std::string() : b, comma) == std::string(row.expected));
     }
+}
+
+// The fuzzer's seeds and a hundred thousand texts of its alphabet, ASCII and full-width, read with
+// its three kinds of separators: every reading, number text and formatted result goes into one
+// hash, which the native and the Windows build must both reach.
+TEST_CASE("the fuzzer's texts read alike with every toolchain")
+{
+    const Separators separators[] = {{".", ","}, {",", "."}, {",", "\xC2\xA0"}};
+    const std::string_view alphabet[] = {"0", "1", "2",  "5",  "7",  "9",  "+",  "-",  "e",  "E",      ".",
+                                         ",", " ", "\t", "０", "９", "－", "ｅ", "。", "，", "\u3000", "e30"};
+    std::uint64_t hash = 14695981039346656037U;
+    const auto mix = [&hash](std::string_view text) {
+        for (const char c : text)
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211U;
+        hash = (hash ^ 0x100U) * 1099511628211U;
+    };
+    std::mt19937_64 random(1); // its sequence is the standard's, the same with every library
+    std::vector<std::string> texts(std::begin(kFuzzSeeds), std::end(kFuzzSeeds));
+    while (texts.size() < 100000) {
+        std::string text;
+        for (auto length = random() % 12 + 1; length > 0; --length)
+            text += alphabet[random() % std::size(alphabet)];
+        texts.push_back(text);
+    }
+    int numbers = 0;
+    for (const std::string &text : texts)
+        for (const Separators &each : separators) {
+            numbers += isNumeric(text, each);
+            try {
+                const double value = toNumber(text, each);
+                mix(std::to_string(std::bit_cast<std::uint64_t>(value)));
+                mix(toNumberText(value, each));
+                mix(formatResult(value, each));
+            } catch (const CalcError &error) {
+                mix(std::to_string(static_cast<int>(error.fault())));
+            }
+        }
+    CHECK(numbers == 31918); // a tenth of the readings are numbers
+    CHECK(hash == 881024165421689785U);
 }

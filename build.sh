@@ -12,21 +12,36 @@ usage() { echo "usage: $0 run|windows|test" >&2; exit 2; }
 mode=$1
 case "$mode" in run | windows | test) ;; *) usage ;; esac
 
-# What building and running need; the Windows program needs the cross compiler; the tests need
-# the rest. Wine needs the locales of its tests generated, and the Chinese fonts.
+# What building and running need; the Windows programs need the cross compilers; the tests need
+# the rest. Wine needs the locales of its tests generated, and the Chinese fonts; 32-bit Windows
+# programs need Debian's 32-bit Wine beside the 64-bit one.
 packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-noto-cjk)
-windows_packages=(cmake make g++-mingw-w64-x86-64-posix)
+windows_packages=(cmake make git g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix nsis zip)
 test_packages=(
     doctest-dev locales-all
     clang libclang-rt-dev clang-tidy clang-format
     xvfb xauth xdotool x11-utils xfwm4 wmctrl dbus-daemon at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev file lintian reuse
     libx11-dev libxdamage-dev
-    wine wine64
+    wine wine64 wine32:i386 icoutils unzip binutils
 )
 # The checks that need more than a compiler, CMake and Qt, all on for the test run.
 checks=(-DLIREVOX_LINT=ON -DLIREVOX_FUZZ=ON -DLIREVOX_DESKTOP_TESTS=ON -DLIREVOX_PACKAGE_CHECKS=ON -DLIREVOX_BENCHMARK=ON)
-windows=(-S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release)
+# The 64-bit and the 32-bit Windows program, each in a build folder of its own.
+windows_builds=("build-windows cmake/mingw-w64-x86_64.cmake" "build-windows32 cmake/mingw-w64-i686.cmake")
+# Each with its installer and portable zip; dist/ gathers what users download, with its checksums.
+build_windows() {
+    local folder toolchain
+    for build in "${windows_builds[@]}"; do
+        read -r folder toolchain <<<"$build"
+        cmake -S . -B "$folder" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+            -DLIREVOX_WINDOWS_PACKAGES=ON "$@"
+        cmake --build "$folder" --parallel "$(nproc)"
+    done
+    rm -rf dist && mkdir dist
+    cp build-windows/Lirevox-*-win64* build-windows32/Lirevox-*-win32* dist/
+    (cd dist && sha256sum Lirevox-* >SHA256SUMS)
+}
 
 install_missing() {
     local missing=() package
@@ -37,6 +52,9 @@ install_missing() {
     [ ${#missing[@]} -eq 0 ] && return
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+        "${sudo[@]}" dpkg --add-architecture i386
+    fi
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
@@ -55,9 +73,9 @@ run)
     ;;
 windows)
     install_missing "${windows_packages[@]}"
-    cmake "${windows[@]}"
-    cmake --build build-windows --parallel "$(nproc)"
-    echo "Built build-windows/lirevox.exe"
+    build_windows
+    echo "Built build-windows/lirevox.exe (64-bit), build-windows32/lirevox.exe (32-bit), and in dist/:"
+    ls -l dist
     ;;
 test)
     install_missing "${packages[@]}" "${windows_packages[@]}" "${test_packages[@]}"
@@ -68,10 +86,11 @@ test)
     cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLIREVOX_SANITIZE=ON -DLIREVOX_DESKTOP_TESTS=ON
     cmake --build build-sanitize --parallel "$(nproc)"
     ctest --test-dir build-sanitize --output-on-failure --parallel "$(nproc)"
-    # The Windows program and its tests under Wine, in a Wine prefix made anew for the run.
-    cmake "${windows[@]}" -DLIREVOX_DESKTOP_TESTS=ON -DLIREVOX_BENCHMARK=ON
-    cmake --build build-windows --parallel "$(nproc)"
-    rm -rf build-windows/wineprefix
-    ctest --test-dir build-windows --output-on-failure
+    # The Windows programs and their tests under Wine, each in a Wine prefix made anew for the run.
+    build_windows -DLIREVOX_DESKTOP_TESTS=ON -DLIREVOX_BENCHMARK=ON
+    for folder in build-windows build-windows32; do
+        rm -rf "$folder/wineprefix"
+        ctest --test-dir "$folder" --output-on-failure
+    done
     ;;
 esac

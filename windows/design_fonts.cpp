@@ -12,6 +12,12 @@
 
 namespace {
 
+int CALLBACK noteFace(const LOGFONTW * /*face*/, const TEXTMETRICW * /*metrics*/, DWORD /*type*/, LPARAM found)
+{
+    *reinterpret_cast<bool *>(found) = true;
+    return 0;
+}
+
 // Whether this system has the face, writing Simplified Chinese (GB2312). Asking for the one face
 // spares enumerating every face the system has.
 bool hasChineseFace(const std::wstring &face)
@@ -21,13 +27,7 @@ bool hasChineseFace(const std::wstring &face)
     std::wcsncpy(wanted.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     bool found = false;
     HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(
-        screen, &wanted,
-        [](const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM into) {
-            *reinterpret_cast<bool *>(into) = true;
-            return 0;
-        },
-        reinterpret_cast<LPARAM>(&found), 0);
+    EnumFontFamiliesExW(screen, &wanted, noteFace, reinterpret_cast<LPARAM>(&found), 0);
     ReleaseDC(nullptr, screen);
     return found;
 }

@@ -96,27 +96,29 @@ std::string focusName()
 // any, read and closed from a timer that the box's modal loop runs.
 std::string g_seenBox;
 
+void CALLBACK readMessageBox(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/)
+{
+    HWND box = FindWindowW(L"#32770", nullptr);
+    int buttons = 0;
+    int icons = 0;
+    for (HWND child = box ? GetWindow(box, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT)) {
+        std::array<char, 16> kind{};
+        buttons += GetClassNameA(child, kind.data(), kind.size()) && std::string(kind.data()) == "Button";
+        icons += (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && SendMessageW(child, STM_GETICON, 0, 0);
+    }
+    if (!box)
+        return;
+    KillTimer(nullptr, timer);
+    g_seenBox
+        = narrow(windowText(box) + L"|" + windowText(GetDlgItem(box, 0xFFFF)) + L"|" + windowText(GetDlgItem(box, IDOK))
+                 + L"|" + std::to_wstring(buttons) + L", " + std::to_wstring(icons));
+    SendMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
 std::string click(const char *button)
 {
     g_seenBox.clear();
-    SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR timer, DWORD) {
-        HWND box = FindWindowW(L"#32770", nullptr);
-        int buttons = 0;
-        int icons = 0;
-        for (HWND child = box ? GetWindow(box, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT)) {
-            std::array<char, 16> kind{};
-            buttons += GetClassNameA(child, kind.data(), kind.size()) && std::string(kind.data()) == "Button";
-            icons += (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON
-                && SendMessageW(child, STM_GETICON, 0, 0);
-        }
-        if (!box)
-            return;
-        KillTimer(nullptr, timer);
-        g_seenBox = narrow(windowText(box) + L"|" + windowText(GetDlgItem(box, 0xFFFF)) + L"|"
-                           + windowText(GetDlgItem(box, IDOK)) + L"|" + std::to_wstring(buttons) + L", "
-                           + std::to_wstring(icons));
-        SendMessageW(box, WM_COMMAND, IDOK, 0);
-    });
+    SetTimer(nullptr, 0, 0, readMessageBox);
     SendMessageW(find(button), BM_CLICK, 0, 0);
     pump();
     return g_seenBox;

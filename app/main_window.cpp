@@ -50,12 +50,12 @@ QString firstInstalled(const std::array<std::string_view, N> &faces)
 
 QFont fontOf(Font font)
 {
-    const FontSpec spec = fontSpec(font);
+    const FontStyle style = fontStyle(font);
     static const QString songFace = firstInstalled(kSongFaces);
     static const QString uiFace = firstInstalled(kUiFaces);
-    QFont qfont(spec.song ? songFace : uiFace, -1, spec.bold ? QFont::Bold : QFont::Normal);
-    qfont.setStyleHint(spec.song ? QFont::Serif : QFont::SansSerif, QFont::PreferNoShaping);
-    qfont.setPointSizeF(spec.pointSize);
+    QFont qfont(style.song ? songFace : uiFace, -1, style.bold ? QFont::Bold : QFont::Normal);
+    qfont.setStyleHint(style.song ? QFont::Serif : QFont::SansSerif, QFont::PreferNoShaping);
+    qfont.setPointSizeF(style.pointSize);
     return qfont;
 }
 

@@ -25,7 +25,7 @@ enum class Kind { Frame, Option, Tabs, Label, Result, TextBox, Button };
 // UiFont is the window's own font; the Song faces are 10.5 pt, 10.5 pt bold and 12 pt.
 enum class Font { UiFont, Song, SongBold, SongLarge };
 
-struct FontSpec {
+struct FontStyle {
     bool song;
     double pointSize;
     bool bold;
@@ -33,7 +33,7 @@ struct FontSpec {
 
 // The window's own font is a Simplified Chinese UI face of about 9 points, whose full-width
 // characters are 12 pixels wide at 96 dpi, as the design's widths expect.
-constexpr FontSpec fontSpec(Font font)
+constexpr FontStyle fontStyle(Font font)
 {
     switch (font) {
     case Font::Song:

@@ -59,7 +59,7 @@ DesignFonts::DesignFonts(int dpi)
     using enum window_design::Font;
     for (const window_design::Font font : {UiFont, Song, SongBold, SongLarge})
         m_fonts.at(static_cast<std::size_t>(font))
-            = create(window_design::fontSpec(font), fontSpec(font).pointSize, dpi);
+            = create(window_design::fontStyle(font), fontStyle(font).pointSize, dpi);
 }
 
 DesignFonts::~DesignFonts()
@@ -73,13 +73,13 @@ HFONT DesignFonts::get(window_design::Font font) const
     return m_fonts.at(static_cast<std::size_t>(font));
 }
 
-HFONT DesignFonts::create(const window_design::FontSpec &spec, double pointSize, int dpi)
+HFONT DesignFonts::create(const window_design::FontStyle &style, double pointSize, int dpi)
 {
     LOGFONTW font{};
     font.lfHeight = -static_cast<LONG>(std::lround(pointSize * dpi / 72));
-    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    font.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = GB2312_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
-    std::wcsncpy(font.lfFaceName, faceOf(spec.song).c_str(), LF_FACESIZE - 1);
+    std::wcsncpy(font.lfFaceName, faceOf(style.song).c_str(), LF_FACESIZE - 1);
     return CreateFontIndirectW(&font);
 }

@@ -25,7 +25,7 @@ public:
     [[nodiscard]] int dpi() const { return m_dpi; }
 
     // A new font of the design's style at another point size; the caller deletes it.
-    [[nodiscard]] static HFONT create(const window_design::FontSpec &spec, double pointSize, int dpi);
+    [[nodiscard]] static HFONT create(const window_design::FontStyle &style, double pointSize, int dpi);
 
 private:
     int m_dpi = 96;

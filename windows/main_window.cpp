@@ -200,7 +200,7 @@ void Frm_main::buildControls()
         SendMessageW(control(name), EM_SETLIMITTEXT, 0, 0);
     for (std::size_t i = 0; i < kCalculatorTabs.size(); ++i) {
         const Control &result = design(kCalculatorTabs.at(i).result);
-        m_results.at(i) = std::make_unique<ResultBox>(control(result.name), fontSpec(result.font), dpi);
+        m_results.at(i) = std::make_unique<ResultBox>(control(result.name), fontStyle(result.font), dpi);
     }
 }
 

@@ -33,11 +33,11 @@ TextSize measure(HFONT font, const std::wstring &text)
 
 } // namespace
 
-ResultBox::ResultBox(HWND edit, const window_design::FontSpec &spec, int dpi)
+ResultBox::ResultBox(HWND edit, const window_design::FontStyle &style, int dpi)
     : m_edit(edit)
-    , m_spec(spec)
+    , m_style(style)
     , m_dpi(dpi)
-    , m_fit{.pointSize = spec.pointSize}
+    , m_fit{.pointSize = style.pointSize}
 {
     SendMessageW(m_edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     SetWindowSubclass(m_edit, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -79,15 +79,15 @@ void ResultBox::refit()
     RECT client{};
     GetClientRect(m_edit, &client);
     const int room = static_cast<int>(client.right) - 1;
-    m_fit = text.empty() ? window_behaviour::ResultFit{.pointSize = m_spec.pointSize}
-                         : window_behaviour::fitResult(m_spec.pointSize, [&](double size) {
-                               HFONT font = DesignFonts::create(m_spec, size, m_dpi);
+    m_fit = text.empty() ? window_behaviour::ResultFit{.pointSize = m_style.pointSize}
+                         : window_behaviour::fitResult(m_style.pointSize, [&](double size) {
+                               HFONT font = DesignFonts::create(m_style, size, m_dpi);
                                const bool fits = measure(font, text).width <= room;
                                DeleteObject(font);
                                return fits;
                            });
-    HFONT own = DesignFonts::create(m_spec, m_spec.pointSize, m_dpi);
-    HFONT fitted = m_fit.ownSize ? own : DesignFonts::create(m_spec, m_fit.pointSize, m_dpi);
+    HFONT own = DesignFonts::create(m_style, m_style.pointSize, m_dpi);
+    HFONT fitted = m_fit.ownSize ? own : DesignFonts::create(m_style, m_fit.pointSize, m_dpi);
     m_baselineOffset = measure(own, text).ascent - measure(fitted, text).ascent;
     SendMessageW(m_edit, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), FALSE);
     if (fitted != own)

@@ -18,7 +18,7 @@
 class ResultBox
 {
 public:
-    ResultBox(HWND edit, const window_design::FontSpec &spec, int dpi);
+    ResultBox(HWND edit, const window_design::FontStyle &style, int dpi);
     ~ResultBox();
     ResultBox(const ResultBox &) = delete;
     ResultBox &operator=(const ResultBox &) = delete;
@@ -42,7 +42,7 @@ private:
     void paintCut();
 
     HWND m_edit = nullptr;
-    window_design::FontSpec m_spec{};
+    window_design::FontStyle m_style{};
     int m_dpi = 96;
     HFONT m_font = nullptr;
     int m_baselineOffset = 0;

@@ -612,11 +612,6 @@ HWND Frm_main::control(const char *name) const
     return GetDlgItem(m_window, controlId(name));
 }
 
-const ResultBox &Frm_main::result(const char *name) const
-{
-    return const_cast<Frm_main *>(this)->resultBox(name);
-}
-
 ResultBox &Frm_main::resultBox(const char *name)
 {
     for (const auto &result : m_results)

@@ -46,7 +46,8 @@ public:
     [[nodiscard]] HWND window() const { return m_window; }
     // The band mode: 2 for the high band, 1 for the low band, 0 before the load step.
     [[nodiscard]] window_behaviour::BandFlag bandFlag() const { return flag; }
-    [[nodiscard]] const ResultBox &result(const char *name) const;
+    // The result box a calculator tab shows its result in.
+    [[nodiscard]] ResultBox &resultBox(const char *name);
 
 private:
     static LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -84,7 +85,6 @@ private:
     void switchTab(int step);
 
     [[nodiscard]] HWND control(const char *name) const;
-    [[nodiscard]] ResultBox &resultBox(const char *name);
 
     window_behaviour::BandFlag flag = 0;
     HWND m_window = nullptr;

@@ -38,7 +38,7 @@ std::string text(const char *name)
 
 ResultBox &result(const char *name)
 {
-    return const_cast<ResultBox &>(g_window->result(name));
+    return g_window->resultBox(name);
 }
 
 // The messages waiting, as the program's loop handles them.

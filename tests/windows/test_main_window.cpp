@@ -232,6 +232,15 @@ TEST_CASE("every control by its ID, at its design place, size and font, at 96 an
                         : (start ? "506 x 336" : "506") + std::string(", tabs to 486 x 20")));
         for (const Row &row : rows)
             CHECK(placeAndFont(row.name) == (at144 ? row.at144 : row.at96));
+        // Every other control too, at the design's measures in its container.
+        for (const Control &control : kControls) {
+            const auto px
+                = [&](int twips) { return std::to_string(window_behaviour::pixels(twips, at144 ? 144 : 96)); };
+            INFO(control.name);
+            CHECK(placeAndFont(control.name)
+                      .starts_with(px(control.left) + " " + px(control.top) + " " + px(control.width) + " "
+                                   + px(control.height) + ","));
+        }
     }
     const LONG style = GetWindowLongW(g_window->window(), GWL_STYLE);
     CHECK((style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU)) == WS_SYSMENU);

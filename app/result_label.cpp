@@ -8,9 +8,12 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
 #include <QStyle>
+#include <QToolTip>
 
 ResultLabel::ResultLabel(QWidget *parent)
     : QLabel(parent)
@@ -36,6 +39,28 @@ QString ResultLabel::spokenText() const
 {
     return QString::fromStdString(window_behaviour::spokenResult(
         m_caption.toStdString(), text().toStdString(), m_unit ? m_unit->text().toStdString() : std::string()));
+}
+
+// The whole result in lines as wide as the screen the tooltip opens on allows, so that no end of it
+// runs off that screen.
+bool ResultLabel::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip || toolTip().isEmpty())
+        return QLabel::event(event);
+    const QPoint at = static_cast<QHelpEvent *>(event)->globalPos();
+    const QScreen *shownOn = QGuiApplication::screenAt(at) ? QGuiApplication::screenAt(at) : screen();
+    // The tooltip's margins, its indent and a character's width for the overhang of a line's ends.
+    const QFontMetrics metrics(QToolTip::font());
+    const int frame = 1 + style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth, nullptr, this);
+    const int room = shownOn->availableGeometry().width() - 2 * frame - 2 - metrics.maxWidth();
+    QStringList lines;
+    for (const std::string &line : window_behaviour::tooltipLines(toolTip().toStdString(), [&](std::string_view part) {
+             return metrics.horizontalAdvance(QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size())))
+                 <= room;
+         }))
+        lines << QString::fromStdString(line);
+    QToolTip::showText(at, lines.join(u'\n'), this);
+    return true;
 }
 
 void ResultLabel::changeEvent(QEvent *event)

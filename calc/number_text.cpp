@@ -106,7 +106,10 @@ public:
     std::optional<Reading> read()
     {
         readSign();
-        const long long integerDigits = readIntegerDigits();
+        const std::optional<long long> integers = readIntegerDigits();
+        if (!integers)
+            return std::nullopt;
+        const long long integerDigits = *integers;
         long long fractionDigits = 0;
         if (consume(m_separators.decimal)) {
             m_reading.ascii += '.';
@@ -157,18 +160,18 @@ private:
         return count;
     }
 
-    // Group separators may stand only between two integer digits.
-    long long readIntegerDigits()
+    // The integer digits are plain, or grouped in threes: a lead group of one to three digits, then
+    // a group separator before every further three. Any other separator ("2,53" in a Chinese
+    // locale, "2.53" in a German one) is a slip of the other decimal mark, not a number a hundred
+    // times larger.
+    std::optional<long long> readIntegerDigits()
     {
         long long count = readDigits();
-        while (count > 0 && !startsWith(m_separators.decimal) && startsWith(m_separators.group)) {
-            const std::size_t separatorStart = m_pos;
-            m_pos += m_separators.group.size();
-            if (!atDigit()) {
-                m_pos = separatorStart;
-                break;
-            }
-            count += readDigits();
+        const bool grouped = count >= 1 && count <= 3;
+        while (grouped && !startsWith(m_separators.decimal) && consume(m_separators.group)) {
+            if (readDigits() != 3)
+                return std::nullopt;
+            count += 3;
         }
         if (count == 0)
             m_reading.ascii += '0';

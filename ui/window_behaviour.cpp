@@ -163,6 +163,23 @@ ResultFit fitResult(double ownPointSize, const std::function<bool(double)> &fits
     return fit;
 }
 
+std::vector<std::string> tooltipLines(std::string_view text, const std::function<bool(std::string_view)> &fits)
+{
+    std::vector<std::string> lines(1);
+    while (!text.empty()) {
+        // One character: its lead byte and the UTF-8 continuation bytes after it.
+        std::size_t length = 1;
+        while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0U) == 0x80U)
+            ++length;
+        const std::string_view character = text.substr(0, length);
+        if (!lines.back().empty() && !fits(lines.back() + std::string(character)))
+            lines.emplace_back();
+        lines.back() += character;
+        text.remove_prefix(length);
+    }
+    return lines;
+}
+
 std::string spokenResult(std::string_view caption, std::string_view value, std::string_view unit)
 {
     std::string spoken(caption);

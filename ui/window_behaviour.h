@@ -80,6 +80,11 @@ inline constexpr double kSmallestResultPointSize = 7;
 // fits tells whether the whole result fits its label at a point size.
 [[nodiscard]] ResultFit fitResult(double ownPointSize, const std::function<bool(double)> &fits);
 
+// A result's whole text, for its tooltip, in lines that each fit the room of the screen it is shown
+// on: as many characters on a line as fit, and at least one.
+[[nodiscard]] std::vector<std::string> tooltipLines(std::string_view text,
+                                                    const std::function<bool(std::string_view)> &fits);
+
 // A result as a screen reader says it: its caption without the equals sign, the value and the
 // unit; the caption alone while there is no result.
 [[nodiscard]] std::string spokenResult(std::string_view caption, std::string_view value, std::string_view unit);

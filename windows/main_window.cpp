@@ -432,10 +432,36 @@ LRESULT Frm_main::onNotify(const NMHDR &header)
         auto &info = reinterpret_cast<NMTTDISPINFOW &>(const_cast<NMHDR &>(header));
         for (const auto &result : m_results)
             if (reinterpret_cast<UINT_PTR>(result->window()) == header.idFrom)
-                m_tooltipText = result->tooltip();
+                m_tooltipText = wrappedTooltip(result->tooltip());
         info.lpszText = m_tooltipText.data();
     }
     return 0;
+}
+
+// The whole result in lines as wide as the work area of the monitor under the mouse allows, the
+// tooltip's borders and margins included, so that no end of it runs off that monitor.
+std::wstring Frm_main::wrappedTooltip(const std::wstring &text) const
+{
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
+    const int room = monitor.rcWork.right - monitor.rcWork.left - MulDiv(16, m_fonts->dpi(), 96);
+    SendMessageW(m_tooltip, TTM_SETMAXTIPWIDTH, 0, room);
+    HDC dc = GetDC(m_tooltip);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(m_tooltip, WM_GETFONT, 0, 0)));
+    std::wstring wrapped;
+    for (const std::string &line : window_behaviour::tooltipLines(narrow(text), [dc, room](std::string_view part) {
+             const std::wstring wide = widen(part);
+             SIZE size{};
+             GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+             return size.cx <= room;
+         }))
+        wrapped += (wrapped.empty() ? L"" : L"\r\n") + widen(line);
+    SelectObject(dc, old);
+    ReleaseDC(m_tooltip, dc);
+    return wrapped;
 }
 
 LRESULT Frm_main::onColorStatic(HDC dc, HWND control)

@@ -62,6 +62,8 @@ private:
     void annotate();
     void showFrontTab();
 
+    [[nodiscard]] std::wstring wrappedTooltip(const std::wstring &text) const;
+
     void onCommand(int id);
     LRESULT onNotify(const NMHDR &header);
     LRESULT onColorStatic(HDC dc, HWND control);

@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <cstdlib>
 #include <memory>
@@ -32,8 +33,8 @@ void operator delete(void *memory, std::size_t /*size*/) noexcept { std::free(me
 // clang-format on
 
 // The window as a user drives it: clicks where the controls are drawn, keys, typing, in whatever
-// locale the test runs (entries and results are written here with a full stop and typed and shown
-// with the locale's decimal separator).
+// locale the test runs (entries and results are written here with a full stop and a comma, and typed
+// and shown with the locale's decimal and group separators).
 using namespace Qt::StringLiterals;
 
 class TestMainWindow : public QObject
@@ -43,7 +44,14 @@ class TestMainWindow : public QObject
     std::unique_ptr<Frm_main> m_window;
 
     QWidget *find(const QString &name) const { return m_window->findChild<QWidget *>(name); }
-    static QString local(QString text) { return text.replace(u'.', QLocale::system().decimalPoint()); }
+    // A number as the locale writes it: '.' its decimal separator, ',' its group separator.
+    static QString local(QString text)
+    {
+        const QLocale locale = QLocale::system();
+        for (QChar &c : text)
+            c = c == u'.' ? locale.decimalPoint().front() : c == u',' ? locale.groupSeparator().front() : c;
+        return text;
+    }
     int tab() const { return m_window->findChild<QTabBar *>()->currentIndex(); }
     // The texts of the named controls, "_" for an empty one.
     QString texts(const QString &names) const
@@ -150,7 +158,8 @@ private slots:
         QTest::newRow("高频, １０, １００\t") << inductance << "2.53";
         QTest::newRow("低频, 470, 10") << "Text1 Text2 Label5 Command2" << "73.41";
         QTest::newRow("高频, _, 1") << capacitance << "请输入计算参数信息！";
-        QTest::newRow("高频, abc, 1") << capacitance << "请输入数值型参数信息！";
+        QTest::newRow("高频, 2,53, 1") << capacitance << "请输入数值型参数信息！";
+        QTest::newRow("低频, 100, 1,000") << capacitance << "2.53";
         QTest::newRow("高频, 0, 1") << capacitance << "除数为零，请检查输入的参数！";
         QTest::newRow("高频, 1e300, 0") << capacitance << "无效的运算，请检查输入的参数！";
         QTest::newRow("高频, 1e999, 1") << capacitance << "数值溢出，请检查输入的参数！";
@@ -188,7 +197,7 @@ private slots:
         QTest::newRow("1 character") << "." << true;
         QTest::newRow("13 characters") << "1013211870.99" << true;
         QTest::newRow("20 characters") << "25330296774760998.25" << false;
-        QTest::newRow("299 characters") << QString(296, u'8') + u".25"_s << false;
+        QTest::newRow("206 characters") << QString(203, u'8') + u".25"_s << false;
         // clang-format on
     }
 
@@ -208,6 +217,15 @@ private slots:
                  whole ? u"whole"_s : u"cut"_s);
         QVERIFY(QFontMetrics(label->font()).horizontalAdvance(drawn) < label->width());
         QCOMPARE(label->toolTip(), label->font() == own ? QString() : result);
+        // Asked for at the screen's right edge, the tooltip lies wholly on the screen.
+        const QRect screen = label->screen()->availableGeometry();
+        QHelpEvent help(QEvent::ToolTip, {}, screen.topRight());
+        QCoreApplication::sendEvent(label, &help);
+        const QWidget *tip = nullptr;
+        for (const QWidget *each : QApplication::topLevelWidgets())
+            tip = each->inherits("QTipLabel") && each->isVisible() ? each : tip;
+        QVERIFY(label->toolTip().isEmpty()
+                || (tip && screen.contains(tip->geometry()) && QToolTip::text().remove(u'\n') == result));
         QVERIFY(label->font().family() == own.family() && label->font().bold() && label->font().pointSizeF() >= 7);
         QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);

@@ -83,7 +83,7 @@ TEST_CASE("computes")
         {"read", "1.000,5", "(comma)", "0x1.f44p+9"},
         {"read", "－2。53", "", "-0x1.43d70a3d70a3dp+1"},
         {"read", "＋1，000．5Ｅ１", "", "0x1.38a8p+13"},
-        {"read", "2．53ｅ0", "(comma)", "0x1.fap+7"},
+        {"read", "2．530ｅ0", "(comma)", "0x1.3c4p+11"},
         {"read", "1e-310", "", "0x0.012688b70e62bp-1022"},
         {"read", "2.4703282292062328e-324", "", "0x0.0000000000001p-1022"},
         {"read", "2.4703282292062327e-324", "", "0x0p+0"},
@@ -91,10 +91,22 @@ TEST_CASE("computes")
         {"read", "abc", "", "not numeric"},
         {"read", "1.2.3", "", "not numeric"},
         {"read", "1e+", "", "not numeric"},
-        {"read", "5,", "", "not numeric"},
-        {"read", ",5", "", "not numeric"},
+        // Group separators only where they group thousands; anywhere else they are a slip.
+        {"read", "12,345,678.5", "", "0x1.78c29dp+23"},
+        {"read", "-1,000e3", "", "-0x1.e848p+19"},
+        {"read", "1.000", "(comma)", "0x1.f4p+9"},
+        {"read", "１，０００", "", "0x1.f4p+9"},
+        {"read", "2,53", "", "not numeric"},
+        {"read", "2.53", "(comma)", "not numeric"},
+        {"read", "２，５３", "", "not numeric"},
+        {"read", "1,0000", "", "not numeric"},
+        {"read", "12,34,567", "", "not numeric"},
+        {"read", "1,000,00", "", "not numeric"},
+        {"read", "1000,000", "", "not numeric"},
+        {"read", ",100", "", "not numeric"},
+        {"read", "100,", "", "not numeric"},
+        {"read", "1,,000", "", "not numeric"},
         {"read", "1.2,3", "", "not numeric"},
-        {"read", "1,,2", "", "not numeric"},
         {"read", "inf", "", "not numeric"},
         {"read", "\t", "", "not numeric"},
         {"check", "1", "\u3000", "blank"},
@@ -121,7 +133,7 @@ TEST_CASE("computes")
     for (const Row &row : rows) {
         const std::string b = row.b;
         const bool comma = b == "(comma)";
-        INFO(row.operation, " ", row.a, " ", row.b);
+        INFO((std::string(row.operation) + " " + row.a + " " + row.b));
         CHECK(outcome(row.operation, row.a, comma ? std::string() : b, comma) == std::string(row.expected));
     }
 }
@@ -161,6 +173,6 @@ TEST_CASE("the fuzzer's texts read alike with every toolchain")
                 mix(std::to_string(static_cast<int>(error.fault())));
             }
         }
-    CHECK(numbers == 31918); // a tenth of the readings are numbers
-    CHECK(hash == 881024165421689785U);
+    CHECK(numbers == 30950); // a tenth of the readings are numbers
+    CHECK(hash == 11028184446270393635U);
 }

@@ -124,15 +124,17 @@ std::string click(const char *button)
     return g_seenBox;
 }
 
-// A number written with a full stop, as the user's locale writes it.
-std::string local(std::string number)
+// A number as the user's locale writes it: '.' its decimal separator, ',' its group separator.
+std::string local(const std::string &number)
 {
     std::array<wchar_t, 8> decimal{};
+    std::array<wchar_t, 8> group{};
     GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, decimal.data(), decimal.size());
-    const std::string separator = narrow(decimal.data());
-    for (auto at = number.find('.'); at != std::string::npos; at = number.find('.', at + separator.size()))
-        number.replace(at, 1, separator);
-    return number;
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_STHOUSAND, group.data(), group.size());
+    std::string written;
+    for (const char c : number)
+        written += c == '.' ? narrow(decimal.data()) : c == ',' ? narrow(group.data()) : std::string(1, c);
+    return written;
 }
 
 // A control's place relative to its container, "left top width height", and its font.
@@ -351,7 +353,8 @@ TEST_CASE("computes")
         {"Option4", 2, "１０", "１００\t", "2.53"},
         {"Option3", 0, "470", "10", "73.41"},
         {"Option4", 1, "", "1", "错误信息|请输入计算参数信息！|确定|1, 0"},
-        {"Option4", 1, "abc", "1", "错误信息|请输入数值型参数信息！|确定|1, 0"},
+        {"Option4", 1, "2,53", "1", "错误信息|请输入数值型参数信息！|确定|1, 0"},
+        {"Option3", 1, "100", "1,000", "2.53"},
         {"Option4", 1, "0", "1", "错误信息|除数为零，请检查输入的参数！|确定|1, 0"},
         {"Option4", 1, "1e300", "0", "错误信息|无效的运算，请检查输入的参数！|确定|1, 0"},
         {"Option4", 1, "1e999", "1", "错误信息|数值溢出，请检查输入的参数！|确定|1, 0"},
@@ -382,7 +385,7 @@ TEST_CASE("a result drawn whole, smaller, or visibly cut")
         std::wstring result;
         const char *drawn;
     };
-    const Row rows[] = {{L".", "own size"}, {L"1013211870.99", "smaller"}, {std::wstring(296, L'8') + L".25", "cut"}};
+    const Row rows[] = {{L".", "own size"}, {L"1013211870.99", "smaller"}, {std::wstring(203, L'8') + L".25", "cut"}};
     open(1);
     ResultBox &box = result("Label10");
     for (const Row &row : rows) {
@@ -401,6 +404,26 @@ TEST_CASE("a result drawn whole, smaller, or visibly cut")
         CloseClipboard();
     }
     CHECK((GetWindowLongW(box.window(), GWL_STYLE) & WS_TABSTOP) == 0);
+    // The 206 characters of 1e-100 MHz and 1 μH, over a thousand pixels on one line: their tooltip
+    // lies wholly on the monitor, as comctl32 shows it a moment after the mouse comes to rest there.
+    SetWindowTextW(find("Text4"), L"1e-100");
+    SetWindowTextW(find("Text3"), L"1");
+    click("Command1");
+    RECT place{};
+    GetWindowRect(box.window(), &place);
+    MONITORINFO monitor{.cbSize = sizeof(MONITORINFO), .rcMonitor = {}, .rcWork = {}, .dwFlags = 0};
+    GetMonitorInfoW(MonitorFromWindow(box.window(), MONITOR_DEFAULTTONEAREST), &monitor);
+    SetCursorPos(place.left + 2, place.top + 2);
+    const MSG move{box.window(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2), 0, {place.left + 2, place.top + 2}};
+    DispatchMessageW(&move);
+    HWND tip = FindWindowW(TOOLTIPS_CLASSW, nullptr);
+    for (int wait = 0; wait < 40 && !IsWindowVisible(tip); ++wait) {
+        Sleep(50);
+        pump();
+    }
+    RECT shown{};
+    GetWindowRect(tip, &shown);
+    CHECK((IsWindowVisible(tip) && shown.left >= monitor.rcWork.left && shown.right <= monitor.rcWork.right));
 }
 
 // The program file's icon and version record, which the tests carry too.

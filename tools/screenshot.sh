@@ -19,7 +19,8 @@ trap 'rm -rf "$work"; kill %1' EXIT
 xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 &
 until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window; do sleep 0.1; done
 if [[ $program == *.exe ]]; then
-    export WINEPREFIX=${LIREVOX_WINEPREFIX:-$PWD/build-windows/wineprefix} WINEDEBUG=-all LANG=zh_CN.UTF-8
+    export WINEPREFIX=${LIREVOX_WINEPREFIX:-$PWD/build-windows/wineprefix} LANG=zh_CN.UTF-8
+    source "$(dirname "$0")/wine_env.sh"
     [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${DPI:-96}" /f >/dev/null 2>&1
     wineserver -w

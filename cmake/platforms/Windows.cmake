@@ -6,7 +6,7 @@
 add_link_options(-static $<$<CONFIG:Release>:-s>)
 # CTest runs the Windows programs under Wine, in a prefix of the build's own.
 if(CMAKE_CROSSCOMPILING)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/windows/wine_run.sh)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tools/wine_run.sh)
 endif()
 include(cmake/WindowsPackaging.cmake)
 if(LIREVOX_BUILD_APP)

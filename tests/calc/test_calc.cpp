@@ -6,7 +6,7 @@
 #include "number_text.h"
 #include "resonance.h"
 
-#include "fuzz_seeds.h"
+#include "seeds.h"
 
 #include <doctest/doctest.h>
 
@@ -138,22 +138,34 @@ TEST_CASE("computes")
     }
 }
 
-// The fuzzer's seeds and a hundred thousand texts of its alphabet, ASCII and full-width, read with
-// its three kinds of separators: every reading, number text and formatted result goes into one
-// hash, which the native and the Windows build must both reach.
-TEST_CASE("the fuzzer's texts read alike with every toolchain")
+// The seeds and a hundred thousand texts of their alphabet, ASCII and full-width, read with three
+// kinds of separators. Every text is numeric exactly when it reads as a finite value or overflows;
+// it reads the same typed in full width, pasted with a tab and a line break; what it reads survives
+// the number text. Every reading, number text and formatted result goes into one hash, which every
+// toolchain's build must reach.
+TEST_CASE("the seeds' texts read alike with every toolchain")
 {
     const Separators separators[] = {{".", ","}, {",", "."}, {",", "\xC2\xA0"}};
     const std::string_view alphabet[] = {"0", "1", "2",  "5",  "7",  "9",  "+",  "-",  "e",  "E",      ".",
                                          ",", " ", "\t", "０", "９", "－", "ｅ", "。", "，", "\u3000", "e30"};
+    const std::string_view ascii = "0123456789+-eE.,";
+    const std::string_view fullWidth[]
+        = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９", "＋", "－", "ｅ", "Ｅ", "。", "，"};
     std::uint64_t hash = 14695981039346656037U;
     const auto mix = [&hash](std::string_view text) {
         for (const char c : text)
             hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211U;
         hash = (hash ^ 0x100U) * 1099511628211U;
     };
+    const auto read = [](std::string_view text, const Separators &each) {
+        try {
+            return std::to_string(std::bit_cast<std::uint64_t>(toNumber(text, each)));
+        } catch (const CalcError &error) {
+            return "fault " + std::to_string(static_cast<int>(error.fault()));
+        }
+    };
     std::mt19937_64 random(1); // its sequence is the standard's, the same with every library
-    std::vector<std::string> texts(std::begin(kFuzzSeeds), std::end(kFuzzSeeds));
+    std::vector<std::string> texts(std::begin(kSeeds), std::end(kSeeds));
     while (texts.size() < 100000) {
         std::string text;
         for (auto length = random() % 12 + 1; length > 0; --length)
@@ -161,18 +173,27 @@ TEST_CASE("the fuzzer's texts read alike with every toolchain")
         texts.push_back(text);
     }
     int numbers = 0;
+    std::string broken;
     for (const std::string &text : texts)
         for (const Separators &each : separators) {
-            numbers += isNumeric(text, each);
-            try {
-                const double value = toNumber(text, each);
-                mix(std::to_string(std::bit_cast<std::uint64_t>(value)));
-                mix(toNumberText(value, each));
-                mix(formatResult(value, each));
-            } catch (const CalcError &error) {
-                mix(std::to_string(static_cast<int>(error.fault())));
-            }
+            std::string wide = "\t";
+            for (const char c : text)
+                wide += ascii.find(c) == std::string_view::npos ? std::string(1, c) : fullWidth[ascii.find(c)];
+            const std::string reading = read(text, each);
+            const bool numeric = isNumeric(text, each);
+            numbers += numeric;
+            mix(reading.starts_with("fault ") ? reading.substr(6) : reading);
+            if (numeric != (reading != "fault 2") || read(wide + "\r\n", each) != reading)
+                broken += text + "\n";
+            if (reading.starts_with("fault "))
+                continue;
+            const double value = toNumber(text, each);
+            mix(toNumberText(value, each));
+            mix(formatResult(value, each));
+            if (!std::isfinite(value) || !isNumeric(toNumberText(value, each), each))
+                broken += text + "\n";
         }
+    CHECK(broken == "");
     CHECK(numbers == 30950); // a tenth of the readings are numbers
     CHECK(hash == 11028184446270393635U);
 }

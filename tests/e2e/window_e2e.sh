@@ -9,7 +9,9 @@
 set -euo pipefail
 program=$1
 if [[ $program == *.exe ]]; then
-    export WINEPREFIX=${LIREVOX_WINEPREFIX:?the Wine prefix of the test run} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEPREFIX=${LIREVOX_WINEPREFIX:?the Wine prefix of the test run}
+    source "$(dirname "$0")/../../tools/wine_env.sh"
+    skip_unless_runnable "$program"
     launch=(wine "$program") runs=("1 x11 1" "1 x11 2" "1 x11 3" "1 x11 close") locale=${LC_ALL:-zh_CN.UTF-8}
 else
     launch=("$program") runs=("1 x11 1" "2 x11 2" "1 wayland 3") locale=C.UTF-8

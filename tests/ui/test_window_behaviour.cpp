@@ -7,47 +7,34 @@
 
 #include <new>
 #include <string>
+#include <tuple>
 
 using namespace window_behaviour;
 using window_design::Calculator;
 
-// What both windows' tests leave to this one: the flag before the load step reads as the low band,
-// a blank entry masks a non-numeric one, and reading an entry can fail too.
+// What the windows' scenarios leave to this one: the flag before the load step reads as the low
+// band, a blank entry masks a non-numeric one, and reading an entry can fail too.
 TEST_CASE("a compute answers a result or a message")
 {
-    struct Row {
-        Calculator calculator;
-        BandFlag flag;
-        const char *upper;
-        const char *lower;
-        const char *shown;
-    };
-    const Row rows[] = {
-        {Calculator::Capacitance, 0, "100", "10", "253.3"},
-        {Calculator::Frequency, 2, "  ", "abc", "请输入计算参数信息！"},
-        {Calculator::Frequency, 2, "-100", "10", "无效的运算，请检查输入的参数！"},
-    };
-    for (const Row &row : rows) {
-        INFO(row.upper, " ", row.lower);
-        const auto entry = [](const char *text) { return [text] { return std::string(text); }; };
-        const ComputeOutcome outcome = compute(row.calculator, entry(row.upper), entry(row.lower), row.flag, {});
-        CHECK((outcome.message ? outcome.message : outcome.result) == std::string(row.shown));
-    }
+    const auto entry = [](const char *text) { return [text] { return std::string(text); }; };
+    const auto shown = [](const ComputeOutcome &outcome) { return outcome.message ? outcome.message : outcome.result; };
+    CHECK(shown(compute(Calculator::Capacitance, entry("100"), entry("10"), 0, {})) == "253.3");
+    CHECK(shown(compute(Calculator::Frequency, entry("  "), entry("abc"), 2, {})) == "请输入计算参数信息！");
     const auto failing = []() -> std::string { throw std::bad_alloc(); };
-    CHECK(std::string(compute(Calculator::Inductance, failing, failing, 2, {}).message)
-          == "无法完成计算，请检查输入的参数！");
-    CHECK(std::string(unitCaptions(0)[5].caption) + unitCaptions(2)[0].caption == "mH(毫亨)μH(微亨)");
-    CHECK(bandFlagFor(true) * 10 + bandFlagFor(false) == 21);
+    CHECK(shown(compute(Calculator::Inductance, failing, failing, 2, {})) == "无法完成计算，请检查输入的参数！");
 }
 
-// The windows' tests go round every tab's cycle; from a control that is no stop, such as a result
-// the mouse focused, the Tab key goes on from its place in the keyboard order.
+// The windows' scenarios go round every tab's cycle; from a control that is no stop, such as a
+// result the mouse focused, the Tab key goes on from its place in the keyboard order.
 TEST_CASE("the Tab key from a control that is no stop, and where each control lies")
 {
-    CHECK(std::string(nextTabStop("Label10", true, 1, "Option4").name) == "Option4");
-    CHECK(std::string(nextTabStop("Label10", false, 1, "Option4").name) == "Command10");
-    CHECK(std::string(nextTabStop("Label5", false, 0, "Option3").name) == "Text2");
-    CHECK(std::string(nextTabStop("Label22", false, 3, "Option3").name) == "Option3");
+    std::string stops;
+    for (const auto &[from, forward, tab, option] : {std::tuple{"Label10", true, 1, "Option4"},
+                                                     {"Label10", false, 1, "Option4"},
+                                                     {"Label5", false, 0, "Option3"},
+                                                     {"Label22", false, 3, "Option3"}})
+        stops += std::string(nextTabStop(from, forward, tab, option).name) + " ";
+    CHECK(stops == "Option4 Command10 Text2 Option3 ");
     std::string tabs;
     for (const auto &control : window_design::kControls)
         tabs += std::to_string(tabOf(control) + 1);
@@ -55,31 +42,26 @@ TEST_CASE("the Tab key from a control that is no stop, and where each control li
     CHECK(pixels(7590, 120) * 1000 + pixels(5040, 192) == 633672);
 }
 
+// Rows name the largest size at which a made-up result fits: drawn at that size, in half points
+// down to 7, below which it is cut.
 TEST_CASE("a result drawn at its own size, smaller, or cut")
 {
-    struct Row {
-        double widest;
-        double pointSize;
-        bool cut;
-        bool ownSize;
-    };
-    // The largest size at which the made-up result fits.
-    const Row rows[] = {
-        {12, 10.5, false, true}, {10.5, 10.5, false, true}, {8.7, 8.5, false, false},
-        {7, 7, false, false},    {6.5, 7, true, false},
-    };
-    for (const Row &row : rows) {
-        INFO("fits up to ", row.widest, " pt");
-        const ResultFit fit = fitResult(10.5, [&](double size) { return size <= row.widest; });
-        CHECK(fit.pointSize == row.pointSize);
-        CHECK(fit.cut == row.cut);
-        CHECK(fit.ownSize == row.ownSize);
+    for (const auto &[widest, size, drawn] : {std::tuple{12.0, 10.5, "own size"},
+                                              {10.5, 10.5, "own size"},
+                                              {8.7, 8.5, "smaller"},
+                                              {7.0, 7.0, "smaller"},
+                                              {6.5, 7.0, "cut"}}) {
+        const ResultFit fit = fitResult(10.5, [&](double points) { return points <= widest; });
+        CHECK(fit.pointSize == size);
+        CHECK(std::string(fit.cut ? "cut" : fit.ownSize ? "own size" : "smaller") == drawn);
     }
+    const auto lines = tooltipLines("1234567μ9", [](std::string_view line) { return line.size() <= 4; });
+    CHECK(lines == std::vector<std::string>{"1234", "567", "μ9"});
 }
 
 // Every text the window shows, exactly: full-width colons, ASCII parentheses and equals signs, one
 // blank inside each button's caption.
-TEST_CASE("the window's own texts")
+TEST_CASE("the window's own texts, and what a screen reader says")
 {
     std::string all = window_design::kTitle;
     for (const char *caption : window_design::kTabCaptions)
@@ -93,12 +75,7 @@ TEST_CASE("the window's own texts")
            "刷 新|计 算|取 消|频率值：||Label20|电容值：||pF(皮法)|电感值=||Label18|刷 新|计 算|取 消|版权所有：|"
            "Oztrabel|联系电话：555-0100（示例）|公司网址：www.oztrabel.example|"
            "经营范围：电子仪器、电感电容元件、电路计算软件");
-}
-
-TEST_CASE("what a screen reader says, and where a caption sits")
-{
-    CHECK(spokenResult("频率值=", "5.03", "MHz(兆赫)") == "频率值 5.03 MHz(兆赫)");
-    CHECK(spokenResult("电容值=", "", "pF(皮法)") == "电容值");
-    CHECK(sitsOnBottom(17, 18));
-    CHECK_FALSE(sitsOnBottom(17, 17));
+    CHECK(spokenResult("频率值=", "5.03", "MHz(兆赫)") + spokenResult("电容值=", "", "pF(皮法)")
+          == "频率值 5.03 MHz(兆赫)电容值");
+    CHECK(sitsOnBottom(17, 18) + sitsOnBottom(17, 17) * 2 == 1);
 }

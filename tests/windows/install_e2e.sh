@@ -13,7 +13,9 @@ release=$(cd "$build" && pwd)/Lirevox-1.0.0.0-$arch
 if [ -z "${LIREVOX_INSTALL_INSIDE_X:-}" ]; then
     exec env -u DISPLAY LIREVOX_INSTALL_INSIDE_X=1 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$@"
 fi
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=zh_CN.UTF-8
+source "$(dirname "$0")/../../tools/wine_env.sh"
+skip_unless_runnable "$build/lirevox.exe"
+export WINEPREFIX LANG=zh_CN.UTF-8
 WINEPREFIX=$(mktemp -d)
 work=$(mktemp -d)
 xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 &

@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 Oztrabel
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "window_design.h"
+
+#include <string>
+#include <vector>
+
+// What a user does with the window, written once for every front-end's tests: each supplies a
+// driver that opens its window (on a tab, clicked to the front) and clicks, types and presses keys
+// (Tab, Shift+Tab, Right) as a user does; it reads texts, the control with the focus ("band" for
+// an option), the band flag, the tab in front, and the message box a click opened, as
+// "title|prompt|button|buttons, icons". A scenario answers the rows whose outcome is not the
+// expected one, each named by its input, so that any test framework can report them.
+namespace window_scenarios {
+
+using Mismatches = std::vector<std::string>;
+
+inline void expect(Mismatches &mismatches, const std::string &row, const std::string &seen, const std::string &wanted)
+{
+    if (seen != wanted)
+        mismatches.push_back(row + ": expected \"" + wanted + "\", seen \"" + seen + "\"");
+}
+
+// A number written with '.' and ',' as a locale with these separators writes it: the driver's
+// decimal and group separators.
+inline std::string local(const std::string &number, const std::string &decimal, const std::string &group)
+{
+    std::string written;
+    for (const char c : number)
+        written += c == '.' ? decimal : c == ',' ? group : std::string(1, c);
+    return written;
+}
+
+// A row names the band, the tab and its entries; a failed computation shows its message and keeps
+// the entries and the last result.
+template<typename Driver>
+Mismatches computes(Driver &driver)
+{
+    struct Row {
+        const char *band;
+        int tab;
+        const char *upper;
+        const char *lower;
+        const char *shown;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"Option4", 1, "10",    "2.53",   "100.12"},
+        {"Option3", 1, "10",    "2.53",   "100119.75"},
+        {"Option3", 1, "0.05",  "10",     "1013211870.99"},
+        {"Option3", 1, "100",   "1,000",  "2.53"},
+        {"Option3", 2, "100",   "253.3",  "10."},
+        {"Option4", 2, "１０",  "１００\t", "2.53"},
+        {"Option3", 0, "470",   "10",     "73.41"},
+        {"Option4", 1, "",      "1",      "请输入计算参数信息！"},
+        {"Option4", 1, "2,53",  "1",      "请输入数值型参数信息！"},
+        {"Option4", 1, "0",     "1",      "除数为零，请检查输入的参数！"},
+        {"Option4", 1, "1e300", "0",      "无效的运算，请检查输入的参数！"},
+        {"Option4", 1, "1e999", "1",      "数值溢出，请检查输入的参数！"},
+    };
+    // clang-format on
+    const auto local
+        = [&driver](const char *number) { return window_scenarios::local(number, driver.decimal, driver.group); };
+    Mismatches mismatches;
+    for (const Row &row : rows) {
+        const auto &tab = window_design::kCalculatorTabs.at(static_cast<std::size_t>(row.tab));
+        driver.open(row.tab);
+        driver.click(row.band);
+        driver.setText(tab.upper, local(row.upper));
+        driver.setText(tab.lower, local(row.lower));
+        driver.setText(tab.result, "7");
+        const std::string message = driver.click(tab.compute);
+        const bool fails = static_cast<unsigned char>(row.shown[0]) >= 0x80;
+        const std::string name = std::string(row.band) + ", " + row.upper + ", " + row.lower;
+        expect(mismatches, name, message,
+               fails ? std::string(window_design::kErrorTitle) + "|" + row.shown + "|确定|1, 0" : "");
+        expect(mismatches, name, driver.text(tab.upper) + "|" + driver.text(tab.lower) + "|" + driver.text(tab.result),
+               local(row.upper) + "|" + local(row.lower) + "|" + (fails ? "7" : local(row.shown)));
+    }
+    return mismatches;
+}
+
+// Every entry set to its own name and every result to 1.5, then the row's steps on a tab: the
+// band's units change on every tab and empty the results, and a refresh clears its own tab only.
+template<typename Driver>
+Mismatches clicksChangeOnlyWhatTheyShould(Driver &driver)
+{
+    struct Row {
+        int tab;
+        std::vector<const char *> steps;
+        const char *shown;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {3, {"Option3"},            "1 Text1 Text2 _ Text3 Text4 _ Text5 Text6 _"},
+        {3, {"Right"},              "1 Text1 Text2 _ Text3 Text4 _ Text5 Text6 _"},
+        {3, {"Option3", "Option4"}, "2 Text1 Text2 _ Text3 Text4 _ Text5 Text6 _"},
+        {3, {"Option4"},            "2 Text1 Text2 1.5 Text3 Text4 1.5 Text5 Text6 1.5"},
+        {0, {"Command6"},           "2 _ _ _ Text3 Text4 1.5 Text5 Text6 1.5"},
+        {1, {"Command7"},           "2 Text1 Text2 1.5 _ _ _ Text5 Text6 1.5"},
+        {2, {"Command11"},          "2 Text1 Text2 1.5 Text3 Text4 1.5 _ _ _"},
+    };
+    // clang-format on
+    const char *names[] = {"Text1", "Text2", "Label5", "Text3", "Text4", "Label10", "Text5", "Text6", "Label19"};
+    Mismatches mismatches;
+    for (const Row &row : rows) {
+        driver.open(row.tab);
+        for (const char *name : names)
+            driver.setText(name, name[0] == 'T' ? name : "1.5");
+        driver.focusOn("Option4");
+        std::string steps = std::to_string(row.tab);
+        for (const std::string step : row.steps) {
+            step == "Right" ? driver.press(step) : (void)driver.click(step.c_str());
+            steps += " " + step;
+        }
+        std::string shown = std::to_string(driver.bandFlag());
+        for (const char *name : names)
+            shown += " " + (driver.text(name).empty() ? "_" : driver.text(name));
+        std::string units;
+        for (const char *unit : {"Label4", "Label6", "Label9", "Label11", "Label20", "Label18"})
+            units += driver.text(unit);
+        expect(mismatches, steps, shown + " on tab " + std::to_string(driver.frontTab()),
+               row.shown + std::string(" on tab ") + std::to_string(row.tab));
+        expect(mismatches, steps, units,
+               shown[0] == '1' ? "mH(毫亨)KHz(千赫)KHz(千赫)mH(毫亨)KHz(千赫)mH(毫亨)"
+                               : "μH(微亨)MHz(兆赫)MHz(兆赫)μH(微亨)MHz(兆赫)μH(微亨)");
+    }
+    return mismatches;
+}
+
+// The Tab key's cycle on each tab, from where the window puts the focus when it opens.
+template<typename Driver>
+Mismatches tabKeyVisitsTheDesignedCycle(Driver &driver)
+{
+    struct Row {
+        int tab;
+        const char *key;
+        const char *cycle;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {0, "Tab",       "SSTab1 Command3 Command2 Text1 Text2 band Command6 SSTab1"},
+        {1, "Tab",       "SSTab1 Text3 Text4 Command1 Command10 band Command7 SSTab1"},
+        {2, "Tab",       "SSTab1 band Command4 Command5 Text5 Text6 Command11 SSTab1"},
+        {3, "Tab",       "SSTab1 band SSTab1"},
+        {2, "Shift+Tab", "SSTab1 Command11 Text6 Text5 Command5 Command4 band SSTab1"},
+    };
+    // clang-format on
+    Mismatches mismatches;
+    for (const Row &row : rows) {
+        driver.open(row.tab);
+        std::string seen = driver.focus();
+        do {
+            driver.press(row.key);
+            seen += " " + driver.focus();
+        } while (driver.focus() != "SSTab1" && seen.size() < 200);
+        expect(mismatches, "tab " + std::to_string(row.tab) + ", " + row.key, seen, row.cycle);
+    }
+    return mismatches;
+}
+
+} // namespace window_scenarios

@@ -98,8 +98,6 @@ class TestMainWindow : public QObject
 
     QtDriver m_driver;
 
-    QWidget *find(const QString &name) const { return m_driver.window->findChild<QWidget *>(name); }
-
     static void verify(const window_scenarios::Mismatches &mismatches)
     {
         QString all;
@@ -190,32 +188,20 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), result);
     }
 
-    // The start-up's own setting up, which loads Qt's Chinese texts.
-    void contextMenusReadChinese_data()
-    {
-        QTest::addColumn<QString>("entries");
-
-        // clang-format off
-        QTest::newRow("Text1") << "撤销 重做 剪切 复制 粘贴 删除 全选";
-        QTest::newRow("Label5") << "复制 全选";
-        // clang-format on
-    }
-
+    // The start-up's own setting up loads Qt's Chinese texts, which a result's own menu uses too.
     void contextMenusReadChinese()
     {
-        QFETCH(QString, entries);
         setUpApplication(*qApp);
-        QWidget *widget = find(QLatin1String(QTest::currentDataTag()));
-        widget->setProperty("text", u"5.03"_s);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
-        QCoreApplication::sendEvent(widget, &event);
+        QWidget *result = m_driver.find("Label5");
+        m_driver.setText("Label5", "5.03");
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), result->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(result, &event);
         QString seen;
         for (const QAction *action : QApplication::activePopupWidget()->actions())
-            seen += action->text().section(u'(', 0, 0).section(u'\t', 0, 0) + u' ';
-        QCOMPARE(seen.simplified(), entries);
+            seen += action->text().section(u'(', 0, 0) + u' ';
         QApplication::activePopupWidget()->actions().constLast()->trigger();
-        QCOMPARE(widget->property("selectedText").toString() + QGuiApplication::desktopFileName(),
-                 u"5.03example.oztrabel.Lirevox"_s);
+        QCOMPARE(seen + result->property("selectedText").toString() + QGuiApplication::desktopFileName(),
+                 u"复制 全选 5.03example.oztrabel.Lirevox"_s);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "window_design.h"
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 // What a user does with the window, written once for every front-end's tests: each supplies a
@@ -39,15 +40,8 @@ inline std::string local(const std::string &number, const std::string &decimal, 
 template<typename Driver>
 Mismatches computes(Driver &driver)
 {
-    struct Row {
-        const char *band;
-        int tab;
-        const char *upper;
-        const char *lower;
-        const char *shown;
-    };
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<const char *, int, const char *, const char *, const char *> rows[] = {
         {"Option4", 1, "10",    "2.53",   "100.12"},
         {"Option3", 1, "10",    "2.53",   "100119.75"},
         {"Option3", 1, "0.05",  "10",     "1013211870.99"},
@@ -65,20 +59,19 @@ Mismatches computes(Driver &driver)
     const auto local
         = [&driver](const char *number) { return window_scenarios::local(number, driver.decimal, driver.group); };
     Mismatches mismatches;
-    for (const Row &row : rows) {
-        const auto &tab = window_design::kCalculatorTabs.at(static_cast<std::size_t>(row.tab));
-        driver.open(row.tab);
-        driver.click(row.band);
-        driver.setText(tab.upper, local(row.upper));
-        driver.setText(tab.lower, local(row.lower));
+    for (const auto &[band, index, upper, lower, shown] : rows) {
+        const auto &tab = window_design::kCalculatorTabs.at(static_cast<std::size_t>(index));
+        driver.open(index);
+        driver.click(band);
+        driver.setText(tab.upper, local(upper));
+        driver.setText(tab.lower, local(lower));
         driver.setText(tab.result, "7");
         const std::string message = driver.click(tab.compute);
-        const bool fails = static_cast<unsigned char>(row.shown[0]) >= 0x80;
-        const std::string name = std::string(row.band) + ", " + row.upper + ", " + row.lower;
-        expect(mismatches, name, message,
-               fails ? std::string(window_design::kErrorTitle) + "|" + row.shown + "|确定|1, 0" : "");
+        const bool fails = static_cast<unsigned char>(shown[0]) >= 0x80;
+        const std::string name = std::string(band) + ", " + upper + ", " + lower;
+        expect(mismatches, name, message, fails ? std::string("错误信息|") + shown + "|确定|1, 0" : "");
         expect(mismatches, name, driver.text(tab.upper) + "|" + driver.text(tab.lower) + "|" + driver.text(tab.result),
-               local(row.upper) + "|" + local(row.lower) + "|" + (fails ? "7" : local(row.shown)));
+               local(upper) + "|" + local(lower) + "|" + (fails ? "7" : local(shown)));
     }
     return mismatches;
 }
@@ -88,13 +81,8 @@ Mismatches computes(Driver &driver)
 template<typename Driver>
 Mismatches clicksChangeOnlyWhatTheyShould(Driver &driver)
 {
-    struct Row {
-        int tab;
-        std::vector<const char *> steps;
-        const char *shown;
-    };
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<int, std::vector<const char *>, const char *> rows[] = {
         {3, {"Option3"},            "1 Text1 Text2 _ Text3 Text4 _ Text5 Text6 _"},
         {3, {"Right"},              "1 Text1 Text2 _ Text3 Text4 _ Text5 Text6 _"},
         {3, {"Option3", "Option4"}, "2 Text1 Text2 _ Text3 Text4 _ Text5 Text6 _"},
@@ -106,13 +94,13 @@ Mismatches clicksChangeOnlyWhatTheyShould(Driver &driver)
     // clang-format on
     const char *names[] = {"Text1", "Text2", "Label5", "Text3", "Text4", "Label10", "Text5", "Text6", "Label19"};
     Mismatches mismatches;
-    for (const Row &row : rows) {
-        driver.open(row.tab);
+    for (const auto &[tab, clicks, wanted] : rows) {
+        driver.open(tab);
         for (const char *name : names)
             driver.setText(name, name[0] == 'T' ? name : "1.5");
         driver.focusOn("Option4");
-        std::string steps = std::to_string(row.tab);
-        for (const std::string step : row.steps) {
+        std::string steps = std::to_string(tab);
+        for (const std::string step : clicks) {
             step == "Right" ? driver.press(step) : (void)driver.click(step.c_str());
             steps += " " + step;
         }
@@ -123,7 +111,7 @@ Mismatches clicksChangeOnlyWhatTheyShould(Driver &driver)
         for (const char *unit : {"Label4", "Label6", "Label9", "Label11", "Label20", "Label18"})
             units += driver.text(unit);
         expect(mismatches, steps, shown + " on tab " + std::to_string(driver.frontTab()),
-               row.shown + std::string(" on tab ") + std::to_string(row.tab));
+               wanted + std::string(" on tab ") + std::to_string(tab));
         expect(mismatches, steps, units,
                shown[0] == '1' ? "mH(毫亨)KHz(千赫)KHz(千赫)mH(毫亨)KHz(千赫)mH(毫亨)"
                                : "μH(微亨)MHz(兆赫)MHz(兆赫)μH(微亨)MHz(兆赫)μH(微亨)");
@@ -135,13 +123,8 @@ Mismatches clicksChangeOnlyWhatTheyShould(Driver &driver)
 template<typename Driver>
 Mismatches tabKeyVisitsTheDesignedCycle(Driver &driver)
 {
-    struct Row {
-        int tab;
-        const char *key;
-        const char *cycle;
-    };
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<int, const char *, const char *> rows[] = {
         {0, "Tab",       "SSTab1 Command3 Command2 Text1 Text2 band Command6 SSTab1"},
         {1, "Tab",       "SSTab1 Text3 Text4 Command1 Command10 band Command7 SSTab1"},
         {2, "Tab",       "SSTab1 band Command4 Command5 Text5 Text6 Command11 SSTab1"},
@@ -150,14 +133,14 @@ Mismatches tabKeyVisitsTheDesignedCycle(Driver &driver)
     };
     // clang-format on
     Mismatches mismatches;
-    for (const Row &row : rows) {
-        driver.open(row.tab);
+    for (const auto &[tab, key, cycle] : rows) {
+        driver.open(tab);
         std::string seen = driver.focus();
         do {
-            driver.press(row.key);
+            driver.press(key);
             seen += " " + driver.focus();
         } while (driver.focus() != "SSTab1" && seen.size() < 200);
-        expect(mismatches, "tab " + std::to_string(row.tab) + ", " + row.key, seen, row.cycle);
+        expect(mismatches, "tab " + std::to_string(tab) + ", " + key, seen, cycle);
     }
     return mismatches;
 }

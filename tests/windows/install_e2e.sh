@@ -11,7 +11,8 @@ set -euo pipefail
 build=$1 arch=$2
 release=$(cd "$build" && pwd)/Lirevox-1.0.0.0-$arch
 if [ -z "${LIREVOX_INSTALL_INSIDE_X:-}" ]; then
-    exec env -u DISPLAY LIREVOX_INSTALL_INSIDE_X=1 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$@"
+    exec env -u DISPLAY LIREVOX_INSTALL_INSIDE_X=1 NO_AT_BRIDGE=1 dbus-run-session -- \
+        xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$@"
 fi
 source "$(dirname "$0")/../../tools/wine_env.sh"
 skip_unless_runnable "$build/lirevox.exe"

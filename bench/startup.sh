@@ -12,12 +12,12 @@ set -euo pipefail
 runs=${1:-21}
 build=${2:-build}
 if [ -f "$build/lirevox.exe" ]; then
-    export WINEPREFIX=${WINEPREFIX:-$PWD/$build/wineprefix} LANG=zh_CN.UTF-8
+    export WINEPREFIX=${WINEPREFIX:-$(cd "$build" && pwd)/wineprefix} LANG=zh_CN.UTF-8
     source "$(dirname "$0")/../tools/wine_env.sh"
     probe=${PROBE_BUILD:-build}/bench/lirevox_first_frame
     floor=(wine "$build/bench/windows/lirevox_floor_window.exe")
     program=(wine "$build/lirevox.exe")
-    targets=(1.10 1.25)
+    targets=(1.25 1.25)
 else
     probe=$build/bench/lirevox_first_frame
     floor=("$build/bench/lirevox_floor_window")

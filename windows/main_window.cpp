@@ -22,8 +22,10 @@ using window_behaviour::pixels;
 constexpr wchar_t kClassName[] = L"Lirevox.Frm_main";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr int kIconId = 1;
-// Posted once the window is first painted: what screen readers are told beyond the Z order.
-constexpr UINT kAnnotate = WM_APP;
+// Posted once the window is first painted: the hidden tabs' controls, then what screen readers are
+// told beyond the Z order.
+constexpr UINT kBuildHiddenTabs = WM_APP;
+constexpr UINT kAnnotate = WM_APP + 1;
 
 const Control &design(std::string_view name)
 {
@@ -151,7 +153,8 @@ Frm_main::Frm_main(HINSTANCE instance)
     if (!m_window)
         throw std::runtime_error("cannot create the main window");
     m_fonts = std::make_unique<DesignFonts>(dpiOf(m_window));
-    buildControls();
+    buildControls(true);
+    setUpTabs();
     load();
 }
 
@@ -165,17 +168,20 @@ Frm_main::~Frm_main()
         CoUninitialize();
 }
 
-// Each control is made at its place, in its font; the first tab's are shown, as the load step
-// leaves them. A result gets its font with its first result, so that no face is loaded for it
-// before.
-void Frm_main::buildControls()
+// Each control is made at its place, in its font: those the first frame shows (the band frame, its
+// options, the tab control and the front tab's), or the hidden tabs', right after the first frame.
+// Either way they come in the design's order, so each caption precedes its box in the Z order. A
+// result gets its font with its first result, so that no face is loaded for it before.
+void Frm_main::buildControls(bool shownFirst)
 {
     const int dpi = m_fonts->dpi();
     for (const Control &each : kControls) {
+        if ((window_behaviour::tabOf(each) <= 0) != shownFirst)
+            continue;
         const WindowKind kind = kindOf(each.kind);
         // Every control but the second option ends a group, so the options are one group.
         const DWORD group = each.name == std::string_view("Option3") ? 0 : WS_GROUP;
-        const DWORD visible = window_behaviour::tabOf(each) <= 0 ? WS_VISIBLE : 0;
+        const DWORD visible = shownFirst ? WS_VISIBLE : 0;
         const RECT place = placeOf(each, dpi);
         HWND window = CreateWindowExW(
             kind.extendedStyle, kind.className, widen(each.caption).c_str(), WS_CHILD | visible | group | kind.style,
@@ -183,9 +189,20 @@ void Frm_main::buildControls()
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(each.name))), nullptr, nullptr);
         if (each.kind != Kind::Result)
             SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts->get(each.font)), FALSE);
+        if (each.kind == Kind::TextBox)
+            SendMessageW(window, EM_SETLIMITTEXT, 0, 0);
     }
+    for (std::size_t i = 0; i < kCalculatorTabs.size(); ++i) {
+        const Control &result = design(kCalculatorTabs.at(i).result);
+        if (!m_results.at(i) && control(result.name))
+            m_results.at(i) = std::make_unique<ResultBox>(control(result.name), fontStyle(result.font), dpi);
+    }
+}
+
+void Frm_main::setUpTabs()
+{
     HWND tabs = control("SSTab1");
-    SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    sendTabsToBottom();
     SetWindowSubclass(tabs, paintTabPage, 0, 0);
     for (const char *caption : kTabCaptions) {
         std::wstring text = widen(caption);
@@ -194,14 +211,28 @@ void Frm_main::buildControls()
         item.pszText = text.data();
         TabCtrl_InsertItem(tabs, TabCtrl_GetItemCount(tabs), &item);
     }
-    sizeTabs(tabs, dpi);
+    sizeTabs(tabs, m_fonts->dpi());
     CheckDlgButton(m_window, controlId("Option4"), BST_CHECKED);
-    for (const char *name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
-        SendMessageW(control(name), EM_SETLIMITTEXT, 0, 0);
-    for (std::size_t i = 0; i < kCalculatorTabs.size(); ++i) {
-        const Control &result = design(kCalculatorTabs.at(i).result);
-        m_results.at(i) = std::make_unique<ResultBox>(control(result.name), fontStyle(result.font), dpi);
-    }
+}
+
+// The tab control at the bottom of the Z order, below the controls made after it too, so that it
+// never paints over the controls on it.
+void Frm_main::sendTabsToBottom()
+{
+    SetWindowPos(control("SSTab1"), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// The hidden tabs' controls, in the band's units. Any input that could reach them makes them first,
+// should it come before the message that does.
+void Frm_main::buildHiddenTabs()
+{
+    if (m_hiddenTabsBuilt)
+        return;
+    m_hiddenTabsBuilt = true;
+    buildControls(false);
+    sendTabsToBottom();
+    showUnits();
+    describeUnits();
 }
 
 // Until then a screen reader finds each box's name in the Z order, as Dynamic Annotation gives it
@@ -227,6 +258,8 @@ void Frm_main::placeControls()
     for (const Control &each : kControls) {
         const RECT place = placeOf(each, dpi);
         HWND window = control(each.name);
+        if (!window)
+            continue;
         SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         if (each.kind != Kind::Result)
@@ -234,7 +267,8 @@ void Frm_main::placeControls()
     }
     sizeTabs(control("SSTab1"), dpi);
     for (const auto &result : m_results)
-        result->setDpi(dpi);
+        if (result)
+            result->setDpi(dpi);
     offerTooltips();
     InvalidateRect(m_window, nullptr, TRUE);
 }
@@ -243,12 +277,15 @@ void Frm_main::placeControls()
 // made the first time that happens.
 void Frm_main::offerTooltips()
 {
-    if (m_tooltip || std::ranges::all_of(m_results, [](const auto &result) { return result->fit().ownSize; }))
+    if (m_tooltip
+        || std::ranges::all_of(m_results, [](const auto &result) { return !result || result->fit().ownSize; }))
         return;
     m_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window, nullptr, nullptr,
                                 nullptr);
     for (const auto &result : m_results) {
+        if (!result)
+            continue;
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -270,11 +307,16 @@ void Frm_main::load()
 void Frm_main::danwei()
 {
     flag = window_behaviour::bandFlagFor(IsDlgButtonChecked(m_window, controlId("Option4")) == BST_CHECKED);
+    showUnits();
+    describeUnits();
+}
+
+void Frm_main::showUnits()
+{
     for (const auto &unit : window_behaviour::unitCaptions(flag)) {
         SetWindowTextW(control(unit.label), widen(unit.caption).c_str());
         InvalidateRect(control(unit.label), nullptr, TRUE);
     }
-    describeUnits();
 }
 
 // Entry boxes and results tell screen readers their unit, which follows the band.
@@ -283,8 +325,9 @@ void Frm_main::describeUnits()
     if (!m_annotations)
         return;
     for (const Described &described : kDescriptions)
-        m_annotations->SetHwndPropStr(control(described.control), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                      PROPID_ACC_DESCRIPTION, windowText(control(described.unit)).c_str());
+        if (HWND box = control(described.control))
+            m_annotations->SetHwndPropStr(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                                          windowText(control(described.unit)).c_str());
 }
 
 void Frm_main::show(int showCommand)
@@ -303,7 +346,8 @@ void Frm_main::show(int showCommand)
     SetWindowPos(m_window, nullptr, work.left + (work.right - work.left - width) / 2,
                  work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(m_window, showCommand);
-    UpdateWindow(m_window);
+    RedrawWindow(m_window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PostMessageW(m_window, kBuildHiddenTabs, 0, 0);
     PostMessageW(m_window, kAnnotate, 0, 0);
 }
 
@@ -311,6 +355,7 @@ bool Frm_main::translateKey(const MSG &message)
 {
     if (!m_window || (message.hwnd != m_window && !IsChild(m_window, message.hwnd)))
         return false;
+    buildHiddenTabs();
     // No button answers Enter or Esc, and the boxes do not beep at them.
     if (message.message == WM_CHAR)
         return message.wParam == VK_RETURN || message.wParam == VK_ESCAPE;
@@ -378,6 +423,9 @@ LRESULT Frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         onActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
+    case kBuildHiddenTabs:
+        buildHiddenTabs();
+        return 0;
     case kAnnotate:
         annotate();
         return 0;
@@ -427,11 +475,12 @@ void Frm_main::onCommand(int id)
 LRESULT Frm_main::onNotify(const NMHDR &header)
 {
     if (header.code == TCN_SELCHANGE && header.hwndFrom == control("SSTab1")) {
+        buildHiddenTabs();
         showFrontTab();
     } else if (header.code == TTN_GETDISPINFOW) {
         auto &info = reinterpret_cast<NMTTDISPINFOW &>(const_cast<NMHDR &>(header));
         for (const auto &result : m_results)
-            if (reinterpret_cast<UINT_PTR>(result->window()) == header.idFrom)
+            if (result && reinterpret_cast<UINT_PTR>(result->window()) == header.idFrom)
                 m_tooltipText = wrappedTooltip(result->tooltip());
         info.lpszText = m_tooltipText.data();
     }
@@ -466,8 +515,8 @@ std::wstring Frm_main::wrappedTooltip(const std::wstring &text) const
 
 LRESULT Frm_main::onColorStatic(HDC dc, HWND control)
 {
-    const bool isResult
-        = std::ranges::any_of(m_results, [control](const auto &result) { return result->window() == control; });
+    const bool isResult = std::ranges::any_of(
+        m_results, [control](const auto &result) { return result && result->window() == control; });
     if (!isResult)
         return DefWindowProcW(m_window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));
@@ -561,7 +610,8 @@ void Frm_main::Option_Click()
         return;
     danwei();
     for (const auto &result : m_results)
-        result->setResult({});
+        if (result)
+            result->setResult({});
 }
 
 void Frm_main::Command2_Click()
@@ -641,7 +691,7 @@ HWND Frm_main::control(const char *name) const
 ResultBox &Frm_main::resultBox(const char *name)
 {
     for (const auto &result : m_results)
-        if (result->window() == control(name))
+        if (result && result->window() == control(name))
             return *result;
     throw std::logic_error("no such result");
 }

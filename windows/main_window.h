@@ -8,7 +8,9 @@
 // window shares, and every one of them is a direct child of the main window, found there by its
 // ID (GetDlgItem(window, controlId("Text4"))): the option buttons lie over the band frame and the
 // tabs' controls over the tab control, which sits at the bottom of the Z order so that it never
-// paints over them, and a tab's controls are shown only while the tab is in front. The handlers
+// paints over them, and a tab's controls are shown only while the tab is in front. The first frame
+// waits only for the controls it shows; the hidden tabs' are made from a message posted then, which
+// the loop takes before any input (and input that could reach them makes them first). The handlers
 // only read entries and write texts; what they decide without the Windows API, from a band's units
 // to a compute's result or message and the Tab key's next stop, is window_behaviour's, and no C++
 // exception ever leaves the window procedure. The window handles its own keys (Tab, Shift+Tab,
@@ -53,11 +55,15 @@ private:
     static LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void buildControls();
+    void buildControls(bool shownFirst);
+    void setUpTabs();
+    void sendTabsToBottom();
+    void buildHiddenTabs();
     void placeControls();
     void offerTooltips();
     void load();
     void danwei();
+    void showUnits();
     void describeUnits();
     void annotate();
     void showFrontTab();
@@ -98,4 +104,5 @@ private:
     std::array<std::unique_ptr<ResultBox>, 3> m_results;
     IAccPropServices *m_annotations = nullptr;
     bool m_comInitialised = false;
+    bool m_hiddenTabsBuilt = false;
 };

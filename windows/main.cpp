@@ -12,7 +12,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     Frm_main window(instance);
     window.show(showCommand);
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    for (;;) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE))
+            window.idle();
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0)
+            break;
         if (window.translateKey(message))
             continue;
         TranslateMessage(&message);

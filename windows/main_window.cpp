@@ -22,10 +22,6 @@ using window_behaviour::pixels;
 constexpr wchar_t kClassName[] = L"Lirevox.Frm_main";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr int kIconId = 1;
-// Posted once the window is first painted: the hidden tabs' controls, then what screen readers are
-// told beyond the Z order.
-constexpr UINT kBuildHiddenTabs = WM_APP;
-constexpr UINT kAnnotate = WM_APP + 1;
 
 const Control &design(std::string_view name)
 {
@@ -169,7 +165,7 @@ Frm_main::~Frm_main()
 }
 
 // Each control is made at its place, in its font: those the first frame shows (the band frame, its
-// options, the tab control and the front tab's), or the hidden tabs', right after the first frame.
+// options, the tab control and the front tab's), or the hidden tabs', once the first frame is shown.
 // Either way they come in the design's order, so each caption precedes its box in the Z order. A
 // result gets its font with its first result, so that no face is loaded for it before.
 void Frm_main::buildControls(bool shownFirst)
@@ -223,7 +219,7 @@ void Frm_main::sendTabsToBottom()
 }
 
 // The hidden tabs' controls, in the band's units. Any input that could reach them makes them first,
-// should it come before the message that does.
+// should it come before the thread is first idle.
 void Frm_main::buildHiddenTabs()
 {
     if (m_hiddenTabsBuilt)
@@ -235,8 +231,16 @@ void Frm_main::buildHiddenTabs()
     describeUnits();
 }
 
+// What waits for the first moment the thread has nothing to do, when the first frame is on screen:
+// the hidden tabs' controls, then what screen readers are told beyond the Z order.
+void Frm_main::idle()
+{
+    buildHiddenTabs();
+    annotate();
+}
+
 // Until then a screen reader finds each box's name in the Z order, as Dynamic Annotation gives it
-// again; the annotations wait for the first frame, which they would only delay.
+// again.
 void Frm_main::annotate()
 {
     if (m_annotations || FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
@@ -296,10 +300,10 @@ void Frm_main::offerTooltips()
     }
 }
 
+// The controls made so far are the front tab's, shown.
 void Frm_main::load()
 {
     TabCtrl_SetCurSel(control("SSTab1"), 0);
-    showFrontTab();
     danwei();
     m_focus = control("SSTab1");
 }
@@ -346,21 +350,19 @@ void Frm_main::show(int showCommand)
     SetWindowPos(m_window, nullptr, work.left + (work.right - work.left - width) / 2,
                  work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(m_window, showCommand);
-    RedrawWindow(m_window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PostMessageW(m_window, kBuildHiddenTabs, 0, 0);
-    PostMessageW(m_window, kAnnotate, 0, 0);
+    UpdateWindow(m_window);
 }
 
 bool Frm_main::translateKey(const MSG &message)
 {
     if (!m_window || (message.hwnd != m_window && !IsChild(m_window, message.hwnd)))
         return false;
-    buildHiddenTabs();
     // No button answers Enter or Esc, and the boxes do not beep at them.
     if (message.message == WM_CHAR)
         return message.wParam == VK_RETURN || message.wParam == VK_ESCAPE;
     if (message.message != WM_KEYDOWN)
         return false;
+    buildHiddenTabs();
     const bool controlKey = GetKeyState(VK_CONTROL) < 0;
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     switch (message.wParam) {
@@ -422,12 +424,6 @@ LRESULT Frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ACTIVATE:
         onActivate(LOWORD(wParam) != WA_INACTIVE);
-        return 0;
-    case kBuildHiddenTabs:
-        buildHiddenTabs();
-        return 0;
-    case kAnnotate:
-        annotate();
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -9,8 +9,8 @@
 // ID (GetDlgItem(window, controlId("Text4"))): the option buttons lie over the band frame and the
 // tabs' controls over the tab control, which sits at the bottom of the Z order so that it never
 // paints over them, and a tab's controls are shown only while the tab is in front. The first frame
-// waits only for the controls it shows; the hidden tabs' are made from a message posted then, which
-// the loop takes before any input (and input that could reach them makes them first). The handlers
+// waits only for the controls it shows; the hidden tabs' are made when the message loop is first
+// idle, or before any input that could reach them, whichever comes first. The handlers
 // only read entries and write texts; what they decide without the Windows API, from a band's units
 // to a compute's result or message and the Tab key's next stop, is window_behaviour's, and no C++
 // exception ever leaves the window procedure. The window handles its own keys (Tab, Shift+Tab,
@@ -44,6 +44,8 @@ public:
     void show(int showCommand);
     // The window's own keyboard handling, for the message loop: true when it took the message.
     bool translateKey(const MSG &message);
+    // For the message loop, whenever no message waits.
+    void idle();
 
     [[nodiscard]] HWND window() const { return m_window; }
     // The band mode: 2 for the high band, 1 for the low band, 0 before the load step.

@@ -23,7 +23,7 @@ test_packages=(
     xvfb xauth xdotool x11-utils xfwm4 wmctrl dbus-daemon at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev file lintian reuse
     libx11-dev libxdamage-dev
-    wine wine64 wine32:i386 icoutils unzip binutils
+    wine wine64 wine32:i386
 )
 # The checks that need more than a compiler, CMake and Qt, all on for the test run.
 checks=(-DLIREVOX_LINT=ON -DLIREVOX_DESKTOP_TESTS=ON -DLIREVOX_PACKAGE_CHECKS=ON -DLIREVOX_BENCHMARK=ON)

@@ -144,48 +144,38 @@ private slots:
         QVERIFY(m_driver.find("Label3")->property("alignment").value<Qt::Alignment>() & Qt::AlignBottom);
     }
 
-    void drawsAResultWholeOrVisiblyCut_data()
-    {
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<bool>("whole");
-
-        // clang-format off
-        QTest::newRow("1 character") << "." << true;
-        QTest::newRow("13 characters") << "1013211870.99" << true;
-        QTest::newRow("20 characters") << "25330296774760998.25" << false;
-        QTest::newRow("206 characters") << QString(203, u'8') + u".25"_s << false;
-        // clang-format on
-    }
-
     // Drawn whole in the label's own face, smaller if need be, or cut with an ellipsis and whole in
-    // the tooltip; the text itself is always the whole result, which select all and copy take.
+    // the tooltip, which, asked for at the screen's right edge, lies wholly on the screen; the text
+    // itself is always the whole result, which select all and copy take.
     void drawsAResultWholeOrVisiblyCut()
     {
-        QFETCH(QString, result);
-        QFETCH(bool, whole);
         auto *label = m_driver.window->findChild<ResultLabel *>(u"Label10"_s);
         const QFont own = label->font();
-        label->setResult(result);
-        const QString drawn = label->drawnText();
-        QCOMPARE(drawn == result                     ? u"whole"_s
-                     : drawn.endsWith(QChar(0x2026)) ? u"cut"_s
-                                                     : drawn,
-                 whole ? u"whole"_s : u"cut"_s);
-        QVERIFY(QFontMetrics(label->font()).horizontalAdvance(drawn) < label->width());
-        QCOMPARE(label->toolTip(), label->font() == own ? QString() : result);
-        // Asked for at the screen's right edge, the tooltip lies wholly on the screen.
-        const QRect screen = label->screen()->availableGeometry();
-        QHelpEvent help(QEvent::ToolTip, {}, screen.topRight());
-        QCoreApplication::sendEvent(label, &help);
-        const QWidget *tip = nullptr;
-        for (const QWidget *each : QApplication::topLevelWidgets())
-            tip = each->inherits("QTipLabel") && each->isVisible() ? each : tip;
-        QVERIFY(label->toolTip().isEmpty()
-                || (tip && screen.contains(tip->geometry()) && QToolTip::text().remove(u'\n') == result));
-        QVERIFY(label->font().family() == own.family() && label->font().bold() && label->font().pointSizeF() >= 7);
-        QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), result);
+        for (const auto &[result, whole] : {std::pair{u"."_s, true},
+                                            {u"1013211870.99"_s, true},
+                                            {u"25330296774760998.25"_s, false},
+                                            {QString(203, u'8') + u".25"_s, false}}) {
+            label->setResult(result);
+            const QString drawn = label->drawnText();
+            QCOMPARE(drawn == result                     ? u"whole"_s
+                         : drawn.endsWith(QChar(0x2026)) ? u"cut"_s
+                                                         : drawn,
+                     whole ? u"whole"_s : u"cut"_s);
+            QVERIFY(QFontMetrics(label->font()).horizontalAdvance(drawn) < label->width());
+            QCOMPARE(label->toolTip(), label->font() == own ? QString() : result);
+            const QRect screen = label->screen()->availableGeometry();
+            QHelpEvent help(QEvent::ToolTip, {}, screen.topRight());
+            QCoreApplication::sendEvent(label, &help);
+            const QWidget *tip = nullptr;
+            for (const QWidget *each : QApplication::topLevelWidgets())
+                tip = each->inherits("QTipLabel") && each->isVisible() ? each : tip;
+            QVERIFY(label->toolTip().isEmpty()
+                    || (tip && screen.contains(tip->geometry()) && QToolTip::text().remove(u'\n') == result));
+            QVERIFY(label->font().family() == own.family() && label->font().bold() && label->font().pointSizeF() >= 7);
+            QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), result);
+        }
     }
 
     // The start-up's own setting up loads Qt's Chinese texts, which a result's own menu uses too.

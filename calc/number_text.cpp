@@ -10,6 +10,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <span>
 
@@ -78,8 +80,8 @@ std::string withAsciiForms(std::string_view text)
         text.remove_prefix(plain);
         if (text.empty())
             break;
-        const auto *const form
-            = std::ranges::find_if(kFullWidthForms, [&](const auto &each) { return text.starts_with(each.first); });
+        const auto *const form = std::find_if(kFullWidthForms.begin(), kFullWidthForms.end(),
+                                              [&](const auto &each) { return text.starts_with(each.first); });
         const bool found = form != kFullWidthForms.end();
         ascii += found ? form->second : text.front();
         text.remove_prefix(found ? form->first.size() : 1);
@@ -87,7 +89,7 @@ std::string withAsciiForms(std::string_view text)
     return ascii;
 }
 
-// A numeric text reduced to the plain ASCII form std::from_chars reads.
+// A numeric text reduced to the plain ASCII form the standard conversions read.
 struct Reading {
     std::string ascii;
     // Decimal exponent of the leading nonzero digit (value = 0.d... x 10^leadExponent), which tells
@@ -227,6 +229,46 @@ std::optional<Reading> readNumber(std::string_view text, const Separators &separ
     return Parser(text, separators).read();
 }
 
+// The value as the C locale writes it, correctly rounded: fixed with that many decimals, or general
+// with that many significant digits. Emscripten's C++ library has no floating-point to_chars; its C
+// library rounds as correctly, and its only locale is "C".
+std::string written(double value, std::chars_format format, int precision)
+{
+    std::array<char, 400> buffer{};
+#ifdef __EMSCRIPTEN__
+    const char *pattern = format == std::chars_format::fixed ? "%.*f" : "%.*g";
+    const int length = std::snprintf(buffer.data(), buffer.size(), pattern, precision, value);
+    return {buffer.data(), static_cast<std::size_t>(length)};
+#else
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision);
+    return {buffer.data(), result.ptr};
+#endif
+}
+
+// The double nearest to a reading, or nothing where that is beyond the double range.
+std::optional<double> nearest(const Reading &reading)
+{
+#ifdef __EMSCRIPTEN__
+    // Where from_chars is missing, strtod reads subnormals and underflows alike correctly rounded.
+    const double value = std::strtod(reading.ascii.c_str(), nullptr);
+    return std::isinf(value) ? std::nullopt : std::optional(value);
+#else
+    double value = 0.0;
+    const char *first = reading.ascii.data();
+    const auto [end, error] = std::from_chars(first, first + reading.ascii.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (reading.leadExponent > 0)
+            return std::nullopt;
+        // from_chars reads subnormals itself and reports an underflow only where the nearest
+        // double is zero.
+        return reading.ascii.front() == '-' ? -0.0 : 0.0;
+    }
+    if (error != std::errc() || end != first + reading.ascii.size())
+        throw CalcError(CalcFault::Invalid);
+    return value;
+#endif
+}
+
 std::string withDecimal(std::string text, const Separators &separators)
 {
     if (const auto point = text.find('.'); point != std::string::npos)
@@ -240,10 +282,7 @@ std::string withDecimal(std::string text, const Separators &separators)
 std::string fixedTwoDecimals(double value)
 {
     const bool exactHalf = std::fmod(std::abs(value), 0.25) == 0.125;
-    std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed,
-                                      exactHalf ? 3 : 2);
-    std::string text(buffer.data(), result.ptr);
+    std::string text = written(value, std::chars_format::fixed, exactHalf ? 3 : 2);
     if (exactHalf) {
         text.pop_back();
         ++text.back();
@@ -268,27 +307,15 @@ double toNumber(std::string_view text, const Separators &separators)
     const auto reading = readNumber(text, separators);
     if (!reading)
         throw CalcError(CalcFault::Invalid);
-    double value = 0.0;
-    const char *first = reading->ascii.data();
-    const auto [end, error] = std::from_chars(first, first + reading->ascii.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        if (reading->leadExponent > 0)
-            throw CalcError(CalcFault::Overflow);
-        // from_chars reads subnormals itself and reports an underflow only where the nearest
-        // double is zero.
-        return reading->ascii.front() == '-' ? -0.0 : 0.0;
-    }
-    if (error != std::errc() || end != first + reading->ascii.size())
-        throw CalcError(CalcFault::Invalid);
-    return value;
+    const std::optional<double> value = nearest(*reading);
+    if (!value)
+        throw CalcError(CalcFault::Overflow);
+    return *value;
 }
 
 std::string toNumberText(double value, const Separators &separators)
 {
-    std::array<char, 32> buffer{};
-    const auto result
-        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
-    return withDecimal({buffer.data(), result.ptr}, separators);
+    return withDecimal(written(value, std::chars_format::general, 15), separators);
 }
 
 double power(double base, double exponent)

@@ -4,6 +4,7 @@
 
 set -euo pipefail
 cd "$(dirname "$0")/../resources"
-for size in 48 64 128 256; do
+# 192 and 512 for the web edition's manifest.
+for size in 48 64 128 192 256 512; do
     rsvg-convert -w $size -h $size example.oztrabel.Lirevox.svg -o icons/example.oztrabel.Lirevox-$size.png
 done

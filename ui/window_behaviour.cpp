@@ -115,7 +115,7 @@ const std::vector<const Control *> &tabStops()
         for (const Control &control : kControls)
             if (takesFocus(control.kind))
                 all.push_back(&control);
-        std::ranges::sort(all, {}, &Control::tabIndex);
+        std::sort(all.begin(), all.end(), [](const Control *a, const Control *b) { return a->tabIndex < b->tabIndex; });
         return all;
     }();
     return stops;
@@ -127,10 +127,13 @@ const Control &nextTabStop(std::string_view from, bool forward, int frontTab, st
 {
     const auto &stops = tabStops();
     const auto count = static_cast<std::ptrdiff_t>(stops.size());
-    const auto *control = std::ranges::find(kControls, from, &Control::name);
+    const auto *control
+        = std::find_if(kControls.begin(), kControls.end(), [from](const Control &each) { return each.name == from; });
     const int fromIndex = control == kControls.end() ? 0 : control->tabIndex;
     // The last stop at or before the control, and whether the control is that stop.
-    std::ptrdiff_t at = std::ranges::upper_bound(stops, fromIndex, {}, &Control::tabIndex) - stops.begin() - 1;
+    std::ptrdiff_t at = std::upper_bound(stops.begin(), stops.end(), fromIndex,
+                                         [](int index, const Control *stop) { return index < stop->tabIndex; })
+        - stops.begin() - 1;
     if (!forward && (at < 0 || stops[static_cast<std::size_t>(at)]->tabIndex != fromIndex))
         ++at;
     at = (at + count) % count;

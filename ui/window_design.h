@@ -50,8 +50,8 @@ constexpr FontStyle fontStyle(Font font)
 
 // Song (宋体) where the system has it, otherwise an installed Ming/Song-style CJK serif face;
 // and Simplified Chinese UI faces for the window's own font where the system names none.
-inline constexpr std::array<std::string_view, 5> kSongFaces
-    = {"宋体", "SimSun", "Noto Serif CJK SC", "AR PL UMing CN", "Source Han Serif SC"};
+inline constexpr std::array<std::string_view, 6> kSongFaces
+    = {"宋体", "SimSun", "Noto Serif CJK SC", "Songti SC", "AR PL UMing CN", "Source Han Serif SC"};
 inline constexpr std::array<std::string_view, 5> kUiFaces
     = {"Noto Sans CJK SC", "Source Han Sans SC", "WenQuanYi Micro Hei", "Microsoft YaHei", "PingFang SC"};
 

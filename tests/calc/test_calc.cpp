@@ -9,10 +9,10 @@
 #include <doctest/doctest.h>
 
 #include <array>
-#include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -20,19 +20,32 @@ using namespace lirevox;
 
 namespace {
 
-// As printf's %a writes it in the C locale.
+std::uint64_t bitsOf(double value)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+// As glibc's printf %a writes it, from the bits alone, so that every library writes it alike.
 std::string hex(double value)
 {
-    std::array<char, 32> text{};
-    const auto written = std::to_chars(text.data(), text.data() + text.size(), std::abs(value), std::chars_format::hex);
-    return (std::signbit(value) ? "-0x" : "0x") + std::string(text.data(), written.ptr);
+    const std::uint64_t bits = bitsOf(value);
+    const auto exponent = static_cast<int>((bits >> 52U) & 0x7FFU);
+    std::array<char, 16> fraction{};
+    std::snprintf(fraction.data(), fraction.size(), "%013llx",
+                  static_cast<unsigned long long>(bits & 0xFFFFFFFFFFFFFU));
+    std::string digits = fraction.data();
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
+    const int power = exponent == 0 ? (digits.empty() ? 0 : -1022) : exponent - 1023;
+    return std::string(std::signbit(value) ? "-0x" : "0x") + (exponent ? "1" : "0") + (digits.empty() ? "" : ".")
+        + digits + "p" + (power >= 0 ? "+" : "") + std::to_string(power);
 }
 
 double literal(const std::string &text)
 {
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+    return toNumber(text, {".", ","});
 }
 
 std::string outcome(const std::string &operation, const std::string &a, const std::string &b, bool comma)
@@ -152,7 +165,7 @@ TEST_CASE("the parser's texts read alike with every toolchain")
     };
     const auto read = [](std::string_view text, const Separators &each) {
         try {
-            return std::to_string(std::bit_cast<std::uint64_t>(toNumber(text, each)));
+            return std::to_string(bitsOf(toNumber(text, each)));
         } catch (const CalcError &error) {
             return "fault " + std::to_string(static_cast<int>(error.fault()));
         }

@@ -51,7 +51,7 @@ TEST_CASE("a result drawn at its own size, smaller, or cut")
                                               {8.7, 8.5, "smaller"},
                                               {7.0, 7.0, "smaller"},
                                               {6.5, 7.0, "cut"}}) {
-        const ResultFit fit = fitResult(10.5, [&](double points) { return points <= widest; });
+        const ResultFit fit = fitResult(10.5, [limit = widest](double points) { return points <= limit; });
         CHECK(fit.pointSize == size);
         CHECK(std::string(fit.cut ? "cut" : fit.ownSize ? "own size" : "smaller") == drawn);
     }

@@ -1,0 +1,21 @@
+# SPDX-FileCopyrightText: 2026 Oztrabel
+# SPDX-License-Identifier: MIT
+
+# Writes the page: its styles, the core (its WebAssembly inside) and the page's module inlined into
+# the HTML, and the icon as a data address. The site's copy adds the app manifest and the service
+# worker, with the icons they name.
+# usage: cmake -DSOURCE=DIR -DCORE=lirevox_core.js -DOUT=DIR -P page.cmake
+file(READ ${SOURCE}/web/lirevox.css LIREVOX_STYLE)
+file(READ ${CORE} LIREVOX_CORE)
+file(READ ${SOURCE}/web/lirevox.js LIREVOX_MODULE)
+file(READ ${SOURCE}/resources/example.oztrabel.Lirevox.svg LIREVOX_ICON HEX)
+string(REGEX REPLACE "([0-9a-f][0-9a-f])" "%\\1" LIREVOX_ICON "${LIREVOX_ICON}")
+set(LIREVOX_SITE_HEAD "")
+configure_file(${SOURCE}/web/lirevox.html.in ${OUT}/lirevox.html @ONLY)
+set(LIREVOX_SITE_HEAD "<link rel=\"manifest\" href=\"manifest.webmanifest\">")
+configure_file(${SOURCE}/web/lirevox.html.in ${OUT}/site/index.html @ONLY)
+configure_file(${SOURCE}/web/manifest.webmanifest ${OUT}/site/manifest.webmanifest COPYONLY)
+configure_file(${SOURCE}/web/service_worker.js ${OUT}/site/service_worker.js COPYONLY)
+foreach(size 192 512)
+    configure_file(${SOURCE}/resources/icons/example.oztrabel.Lirevox-${size}.png ${OUT}/site/icon-${size}.png COPYONLY)
+endforeach()

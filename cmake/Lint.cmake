@@ -11,7 +11,7 @@ if(LIREVOX_LINT)
     file(GLOB_RECURSE LIREVOX_FORMATTED ${PROJECT_SOURCE_DIR}/app/*.cpp ${PROJECT_SOURCE_DIR}/app/*.h
          ${PROJECT_SOURCE_DIR}/calc/*.cpp ${PROJECT_SOURCE_DIR}/calc/*.h
          ${PROJECT_SOURCE_DIR}/ui/*.cpp ${PROJECT_SOURCE_DIR}/ui/*.h ${PROJECT_SOURCE_DIR}/windows/*.cpp
-         ${PROJECT_SOURCE_DIR}/windows/*.h ${PROJECT_SOURCE_DIR}/tests/*.cpp ${PROJECT_SOURCE_DIR}/tests/*/*.cpp
+         ${PROJECT_SOURCE_DIR}/windows/*.h ${PROJECT_SOURCE_DIR}/web/*.cpp ${PROJECT_SOURCE_DIR}/tests/*.cpp ${PROJECT_SOURCE_DIR}/tests/*/*.cpp
          ${PROJECT_SOURCE_DIR}/tests/*/*.h)
     lirevox_add_script_test(clang_format "clang-format" clang-format --dry-run -Werror ${LIREVOX_FORMATTED})
 endif()

@@ -53,35 +53,44 @@ constexpr std::array kContainers = {"Window", "Frame1", "Tab0", "Tab1", "Tab2", 
 std::string font(Font font)
 {
     const FontStyle style = fontStyle(font);
-    return "{\"song\":" + std::string(style.song ? "true" : "false") + ",\"px\":"
-        + std::to_string(style.pointSize * 96 / 72) + ",\"bold\":" + (style.bold ? "true" : "false") + "}";
+    return "{\"song\":" + std::string(style.song ? "true" : "false")
+        + ",\"px\":" + std::to_string(style.pointSize * 96 / 72) + ",\"bold\":" + (style.bold ? "true" : "false") + "}";
 }
 
 // Every control with its place and size in CSS pixels in its container.
 std::string designJson()
 {
     const auto px = [](int twips) { return std::to_string(window_behaviour::pixels(twips, 96)); };
-    const auto faces = [](const auto &names) { return list(names, [](std::string_view face) { return quoted(face); }); };
+    const auto faces
+        = [](const auto &names) { return list(names, [](std::string_view face) { return quoted(face); }); };
     return "{\"title\":" + quoted(kTitle) + ",\"width\":" + px(kClientWidth) + ",\"height\":" + px(kClientHeight)
         + ",\"strip\":" + std::to_string(kTabStripHeightPixels)
         + ",\"tabs\":" + list(kTabCaptions, [](const char *caption) { return quoted(caption); })
         + ",\"songFaces\":" + faces(kSongFaces) + ",\"uiFaces\":" + faces(kUiFaces)
-        + ",\"errorTitle\":" + quoted(kErrorTitle) + ",\"errorButton\":" + quoted(kErrorButton)
-        + ",\"controls\":" + list(kControls, [&](const Control &control) {
-              return "{\"name\":" + quoted(control.name) + ",\"kind\":" + quoted(kKinds.at(static_cast<int>(control.kind)))
-                  + ",\"container\":" + quoted(kContainers.at(static_cast<int>(control.container)))
-                  + ",\"tab\":" + std::to_string(window_behaviour::tabOf(control)) + ",\"caption\":" + quoted(control.caption)
-                  + ",\"left\":" + px(control.left) + ",\"top\":" + px(control.top) + ",\"width\":" + px(control.width)
-                  + ",\"height\":" + px(control.height) + ",\"font\":" + font(control.font) + "}";
-          })
-        + ",\"described\":" + list(kDescriptions, [](const Described &each) {
-              return "[" + quoted(each.control) + "," + quoted(each.caption) + "," + quoted(each.unit) + "]";
-          })
-        + ",\"calculators\":" + list(kCalculatorTabs, [](const CalculatorTab &tab) {
-              return "{\"upper\":" + quoted(tab.upper) + ",\"lower\":" + quoted(tab.lower) + ",\"result\":" + quoted(tab.result)
-                  + ",\"compute\":" + quoted(tab.compute) + ",\"refresh\":" + quoted(tab.refresh) + ",\"cancel\":"
-                  + quoted(tab.cancel) + ",\"cleared\":" + list(tab.cleared, [](const char *name) { return quoted(name); }) + "}";
-          })
+        + ",\"errorTitle\":" + quoted(kErrorTitle) + ",\"errorButton\":" + quoted(kErrorButton) + ",\"controls\":"
+        + list(kControls,
+               [&](const Control &control) {
+                   return "{\"name\":" + quoted(control.name)
+                       + ",\"kind\":" + quoted(kKinds.at(static_cast<int>(control.kind)))
+                       + ",\"container\":" + quoted(kContainers.at(static_cast<int>(control.container)))
+                       + ",\"tab\":" + std::to_string(window_behaviour::tabOf(control))
+                       + ",\"caption\":" + quoted(control.caption) + ",\"left\":" + px(control.left)
+                       + ",\"top\":" + px(control.top) + ",\"width\":" + px(control.width)
+                       + ",\"height\":" + px(control.height) + ",\"font\":" + font(control.font) + "}";
+               })
+        + ",\"described\":"
+        + list(kDescriptions,
+               [](const Described &each) {
+                   return "[" + quoted(each.control) + "," + quoted(each.caption) + "," + quoted(each.unit) + "]";
+               })
+        + ",\"calculators\":"
+        + list(kCalculatorTabs,
+               [](const CalculatorTab &tab) {
+                   return "{\"upper\":" + quoted(tab.upper) + ",\"lower\":" + quoted(tab.lower)
+                       + ",\"result\":" + quoted(tab.result) + ",\"compute\":" + quoted(tab.compute)
+                       + ",\"refresh\":" + quoted(tab.refresh) + ",\"cancel\":" + quoted(tab.cancel)
+                       + ",\"cleared\":" + list(tab.cleared, [](const char *name) { return quoted(name); }) + "}";
+               })
         + "}";
 }
 
@@ -111,8 +120,8 @@ EMSCRIPTEN_KEEPALIVE const char *lirevox_compute(int calculator, const char *upp
     const auto entry = [](const char *text) { return [text] { return std::string(text); }; };
     const auto outcome = window_behaviour::compute(static_cast<Calculator>(calculator), entry(upper), entry(lower),
                                                    static_cast<window_behaviour::BandFlag>(flag), {decimal, group});
-    return answer("{\"result\":" + quoted(outcome.result) + ",\"message\":" + quoted(outcome.message ? outcome.message : "")
-                  + "}");
+    return answer("{\"result\":" + quoted(outcome.result)
+                  + ",\"message\":" + quoted(outcome.message ? outcome.message : "") + "}");
 }
 
 EMSCRIPTEN_KEEPALIVE const char *lirevox_next_stop(const char *from, int forward, int frontTab, const char *selected)

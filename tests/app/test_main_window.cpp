@@ -6,6 +6,7 @@
 #include "result_label.h"
 #include "window_behaviour.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
@@ -137,6 +138,7 @@ private slots:
         }
         QVERIFY(m_driver.find("Label3")->property("alignment").value<Qt::Alignment>() & Qt::AlignBottom);
         QCOMPARE(m_driver.window->minimumSize(), m_driver.window->maximumSize());
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_driver.window.get())->role(), QAccessible::Window);
         QCOMPARE(m_driver.find("Text4")->accessibleDescription(), u"MHz(兆赫)"_s);
     }
 
@@ -169,7 +171,8 @@ private slots:
                     || (tip && screen.contains(tip->geometry()) && QToolTip::text().remove(u'\n') == result));
             QVERIFY(label->font().family() == own.family() && label->font().bold() && label->font().pointSizeF() >= 7);
             // Drawn in red, on the baseline of the label's own size.
-            QCOMPARE(label->contentsMargins().top(), QFontMetrics(own).ascent() - QFontMetrics(label->font()).ascent());
+            QCOMPARE(label->contentsMargins(),
+                     QMargins(0, QFontMetrics(own).ascent() - QFontMetrics(label->font()).ascent(), 0, 0));
             const QImage image = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
             const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
             QVERIFY(std::any_of(pixels, pixels + image.width() * image.height(),

@@ -54,6 +54,8 @@ std::string outcome(const std::string &operation, const std::string &a, const st
             return std::array{"none", "blank", "not numeric"}.at(static_cast<int>(checkEntries(a, b, separators)));
         if (operation == "number text")
             return toNumberText(toNumber(a, {".", ","}), separators);
+        if (operation == "power")
+            return hex(power(toNumber(a, separators), toNumber(b, separators)));
         if (operation == "format")
             return formatResult(toNumber(a, {".", ","}), separators);
         if (operation.starts_with("frequency"))
@@ -66,13 +68,6 @@ std::string outcome(const std::string &operation, const std::string &a, const st
     }
 }
 
-struct Row {
-    const char *operation;
-    const char *a;
-    const char *b;
-    const char *expected;
-};
-
 } // namespace
 
 // Every operation of the calculations, one table. A row names the operation and its inputs; a
@@ -82,7 +77,7 @@ struct Row {
 TEST_CASE("computes")
 {
     // clang-format off
-    const auto rows = std::to_array<Row>({
+    const std::string rows[][4] = {
         {"read", " 12 ", "", "0x1.8p+3"},
         {"read", "1.000,5", "(comma)", "0x1.f44p+9"},
         {"read", "－2。53", "", "-0x1.43d70a3d70a3dp+1"},
@@ -99,6 +94,7 @@ TEST_CASE("computes")
         {"check", "1", "\u3000", "blank"},
         {"check", "\t", "1", "not numeric"},
         {"number text", "0.30000000000000004", "", "0.3"},
+        {"power", "0", "-1", "division by zero"},
         {"format", "100.1197", "(comma)", "100,12"},
         {"format", "2.125", "", "2.13"},
         {"format", "-0.375", "", "-.38"},
@@ -115,13 +111,11 @@ TEST_CASE("computes")
         {"capacitance high", "1e300", "0", "invalid"},
         {"inductance high", "1.7976931348623157e302", "1", "overflow"},
         {"inductance high", "1e-300", "1", "overflow"},
-    });
+    };
     // clang-format on
-    for (const Row &row : rows) {
-        const std::string b = row.b;
-        const bool comma = b == "(comma)";
-        INFO((std::string(row.operation) + " " + row.a + " " + row.b));
-        CHECK(outcome(row.operation, row.a, comma ? std::string() : b, comma) == std::string(row.expected));
+    for (const auto &[operation, a, b, expected] : rows) {
+        INFO((operation + " " + a + " " + b));
+        CHECK(outcome(operation, a, b == "(comma)" ? std::string() : b, b == "(comma)") == expected);
     }
 }
 

@@ -31,10 +31,12 @@ TEST_CASE("the Tab key from a control that is no stop")
     std::string stops;
     // clang-format off
     for (const auto &[from, forward, tab, option] : {std::tuple{"Label10", true, 1, "Option4"},
-             {"Label10", false, 1, "Option4"}, {"Label5", false, 0, "Option3"}, {"Label22", false, 3, "Option3"}})
+             {"Label10", false, 1, "Option4"}, {"Label5", false, 0, "Option3"}, {"Label22", false, 3, "Option3"},
+             {"SSTab1", false, 2, "Option4"}, {"SSTab1", true, 0, "Option4"}})
         // clang-format on
         stops += std::string(nextTabStop(from, forward, tab, option).name) + " ";
-    CHECK(stops == "Option4 Command10 Text2 Option3 ");
+    CHECK(stops == "Option4 Command10 Text2 Option3 Command11 Command3 ");
+    CHECK(pixels(7590, 120) * 1000 + pixels(5040, 192) == 633672);
 }
 
 // Rows name the largest size at which a made-up result fits: drawn at that size, in half points

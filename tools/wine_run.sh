@@ -21,13 +21,17 @@ if [ -n "${LIREVOX_WINE_OWN_DISPLAY:-}" ]; then
     log=$(mktemp)
     read -r DBUS_SESSION_BUS_ADDRESS bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 2>>"$log" | paste -sd ' ')
     export DBUS_SESSION_BUS_ADDRESS
-    NO_AT_BRIDGE=1 xfwm4 --compositor=off --sm-client-disable >>"$log" 2>&1 &
-    wm=$!
-    trap 'kill $wm $bus 2>/dev/null || true; rm -f "$log"' EXIT
     # Running, and its check window there: the root's property alone outlives a manager that stopped.
     running() { kill -0 $wm 2>/dev/null && xprop -id "$(xprop -root _NET_SUPPORTING_WM_CHECK | awk '{print $NF}')" >/dev/null 2>&1; }
-    for _ in $(seq 100); do running && break || sleep 0.1; done
-    sleep 0.2
+    for _ in $(seq 50); do xprop -root >/dev/null 2>&1 && break || sleep 0.1; done
+    for _ in 1 2 3; do
+        NO_AT_BRIDGE=1 xfwm4 --compositor=off --sm-client-disable >>"$log" 2>&1 &
+        wm=$!
+        for _ in $(seq 50); do running && break || sleep 0.1; done
+        sleep 0.2
+        running && break
+    done
+    trap 'kill $wm $bus 2>/dev/null || true; rm -f "$log"' EXIT
     running || { echo "wine_run.sh: the xfwm4 window manager is not running: $(cat "$log")" >&2; exit 1; }
 fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then

@@ -12,9 +12,9 @@ if [[ $program == *.exe ]]; then
     export WINEPREFIX=${LIREVOX_WINEPREFIX:?the Wine prefix of the test run}
     source "$(dirname "$0")/../../tools/wine_env.sh"
     skip_unless_runnable "$program"
-    launch=(wine "$program") runs=("1 x11 1" "1 x11 2" "1 x11 3" "1 x11 close") locale=${LC_ALL:-zh_CN.UTF-8}
+    launch=(wine "$program") runs=("1 x11 1" "1 x11 2" "1 x11 3" "1 x11 close") locale=${LC_ALL:-zh_CN.UTF-8} slack=12
 else
-    launch=("$program") runs=("1 x11 1" "2 x11 2" "1 wayland 3") locale=C.UTF-8
+    launch=("$program") runs=("1 x11 1" "2 x11 2" "1 wayland 3") locale=C.UTF-8 slack=4
 fi
 if [ -z "${LIREVOX_E2E_INSIDE_X:-}" ]; then
     exec env XDG_RUNTIME_DIR="$(mktemp -d)" NO_AT_BRIDGE=1 dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
@@ -39,9 +39,11 @@ for run in "${runs[@]}"; do
     [ -n "$window" ] && sleep 0.5 || { kill $pid; continue; }
     read -r x y < <(xwininfo -id "$window" | awk '/Absolute upper-left/ { printf "%s ", $4 } END { print "" }')
     IFS=', ' read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | cut -d= -f2)
-    # Twice the frame's offset from the screen's centre, within 2 pixels each way.
+    # Twice the frame's offset from the screen's centre, within 2 pixels each way; the Windows
+    # program centres the frame Windows would draw, and Wine's metrics for it need not match the
+    # X window manager's frame by a few pixels more.
     off_x=$((2 * x - left + right + 506 * scale - 1024)) off_y=$((2 * y - top + bottom + 336 * scale - 768))
-    expect "frame centred" "$((${off_x#-} <= 4 && ${off_y#-} <= 4))" 1
+    expect "frame centred" "$((${off_x#-} <= slack && ${off_y#-} <= slack))" 1
     expect "title bar actions" "$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS | grep -oE "CLOSE|MINIMIZE|MAXIMIZE|RESIZE" | sort -u | xargs)" CLOSE
     # The capacitor's blue plates and the coil's orange turns, in whatever palette the icon ends in.
     expect "its own icon" "$(xprop -id "$window" -notype -f _NET_WM_ICON 32c _NET_WM_ICON | tr -d ' ' | tr ',=' '\n\n' | awk '

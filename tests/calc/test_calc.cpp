@@ -113,9 +113,9 @@ TEST_CASE("computes")
         {"inductance high", "1e-300", "1", "overflow"},
     };
     // clang-format on
-    for (const auto &[operation, a, b, expected] : rows) {
-        INFO((operation + " " + a + " " + b));
-        CHECK(outcome(operation, a, b == "(comma)" ? std::string() : b, b == "(comma)") == expected);
+    for (const auto &row : rows) {
+        INFO((row[0] + " " + row[1] + " " + row[2]));
+        CHECK(outcome(row[0], row[1], row[2] == "(comma)" ? std::string() : row[2], row[2] == "(comma)") == row[3]);
     }
 }
 

@@ -8,8 +8,8 @@
 // A calculator's result. Its text is always the exact result, for copying and for screen
 // readers; a result too wide for the label is drawn in a smaller size of the same face, and only
 // below the smallest size that still reads clearly is it cut, visibly, with an ellipsis. Whenever
-// it is not drawn at its own size, its whole text is in the tooltip, in lines that fit the screen. It can be selected
-// with the mouse and copied, without becoming a Tab stop.
+// it is not drawn at its own size, its whole text is in the tooltip, in lines that fit the screen.
+// It can be selected with the mouse and copied, without becoming a Tab stop.
 class ResultLabel : public QLabel
 {
     Q_OBJECT

@@ -64,7 +64,6 @@ std::string designJson()
     const auto faces
         = [](const auto &names) { return list(names, [](std::string_view face) { return quoted(face); }); };
     return "{\"title\":" + quoted(kTitle) + ",\"width\":" + px(kClientWidth) + ",\"height\":" + px(kClientHeight)
-        + ",\"strip\":" + std::to_string(kTabStripHeightPixels)
         + ",\"tabs\":" + list(kTabCaptions, [](const char *caption) { return quoted(caption); })
         + ",\"songFaces\":" + faces(kSongFaces) + ",\"uiFaces\":" + faces(kUiFaces)
         + ",\"errorTitle\":" + quoted(kErrorTitle) + ",\"errorButton\":" + quoted(kErrorButton) + ",\"controls\":"
@@ -143,11 +142,6 @@ EMSCRIPTEN_KEEPALIVE const char *lirevox_tooltip(const char *text)
              text, [](std::string_view part) { return lineFits(std::string(part).c_str()) != 0; }))
         lines += (lines.empty() ? "" : "\n") + line;
     return answer(lines);
-}
-
-EMSCRIPTEN_KEEPALIVE const char *lirevox_spoken(const char *caption, const char *value, const char *unit)
-{
-    return answer(window_behaviour::spokenResult(caption, value, unit));
 }
 
 } // extern "C"

@@ -8,9 +8,28 @@
 // module runs; the module hands the core the texts and keys, and shows what it answers. It keeps
 // only the band flag, as the desktop windows do.
 
-// The page, laid out already, is drawn before the core is decoded and compiled.
-await new Promise((drawn) => setTimeout(drawn));
-const core = await createLirevoxCore();
+// The page, laid out already, reaches the screen before the core is unpacked and compiled, which
+// would otherwise hold up its first frame (or a moment, where the browser reports no paints).
+function firstFrame() {
+  return new Promise((shown) => {
+    const observer = new PerformanceObserver(() => {
+      observer.disconnect();
+      shown();
+    });
+    observer.observe({type: 'paint', buffered: true});
+    setTimeout(shown, 100);
+  });
+}
+
+// The core's WebAssembly comes gzipped, for the browser reads every byte of the page before its
+// first frame.
+async function gunzipped(base64) {
+  const bytes = Uint8Array.from(atob(base64), (char) => char.charCodeAt(0));
+  return new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
+}
+
+await firstFrame();
+const core = await createLirevoxCore({wasmBinary: await gunzipped(coreWasmGzipped)});
 const ask = (name, ...args) =>
   core.ccall(name, 'string', args.map((arg) => (typeof arg === 'number' ? 'number' : 'string')), args);
 const design = JSON.parse(ask('lirevox_design'));

@@ -2,12 +2,15 @@
 # SPDX-License-Identifier: MIT
 
 # Writes the page: its title and controls from the core's design table, its styles, the core (its
-# WebAssembly inside) and the page's module inlined into the HTML, and the icon as a data address. The site's copy adds the app manifest and the service
-# worker, with the icons they name.
+# WebAssembly gzipped, in base64) and the page's module inlined into the HTML, and the icon as a
+# data address. The site's copy adds the app manifest and the service worker, with the icons they
+# name.
 # usage: cmake -DSOURCE=DIR -DCORE=lirevox_core.js -DOUT=DIR -P page.cmake
 execute_process(COMMAND node ${SOURCE}/web/prerender.mjs ${CORE} OUTPUT_VARIABLE LIREVOX_CONTROLS COMMAND_ERROR_IS_FATAL ANY)
-execute_process(COMMAND node -e "require(process.argv[1])().then((core) => process.stdout.write(JSON.parse(core.ccall('lirevox_design', 'string', [], [])).title))" ${CORE}
-                OUTPUT_VARIABLE LIREVOX_TITLE COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND node ${SOURCE}/web/prerender.mjs ${CORE} title OUTPUT_VARIABLE LIREVOX_TITLE COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX REPLACE "[.]js$" ".wasm" CORE_WASM ${CORE})
+execute_process(COMMAND node -e "process.stdout.write(require('zlib').gzipSync(require('fs').readFileSync(process.argv[1]), {level: 9}).toString('base64'))"
+                ${CORE_WASM} OUTPUT_VARIABLE LIREVOX_WASM COMMAND_ERROR_IS_FATAL ANY)
 file(READ ${SOURCE}/web/lirevox.css LIREVOX_STYLE)
 file(READ ${CORE} LIREVOX_CORE)
 file(READ ${SOURCE}/web/lirevox.js LIREVOX_MODULE)

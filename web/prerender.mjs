@@ -5,13 +5,19 @@
 // page is laid out in the high band before its script runs: each control the native element of its
 // kind (a fieldset of radios, labels bound to text inputs, buttons, outputs named and described by
 // their captions and units, the ARIA tabs pattern) at its design place in its container.
-// usage: node prerender.mjs lirevox_core.js
+// usage: node prerender.mjs lirevox_core.js [title]   (title: writes the window's title instead)
+import fs from 'node:fs';
 import {createRequire} from 'node:module';
 
-const core = await createRequire(import.meta.url)(process.argv[2])();
+const core = await createRequire(import.meta.url)(process.argv[2])({
+  wasmBinary: fs.readFileSync(process.argv[2].replace(/\.js$/, '.wasm'))});
 const ask = (name, ...args) =>
   core.ccall(name, 'string', args.map((arg) => (typeof arg === 'number' ? 'number' : 'string')), args);
 const design = JSON.parse(ask('lirevox_design'));
+if (process.argv[3] === 'title') {
+  process.stdout.write(design.title);
+  process.exit();
+}
 const units = new Map(JSON.parse(ask('lirevox_units', core.ccall('lirevox_band_flag', 'number', ['number'], [1]))));
 const described = new Map(design.described.map(([box, caption, unit]) => [box, {caption, unit}]));
 const captions = new Map(design.described.map(([box, caption]) => [caption, box]));

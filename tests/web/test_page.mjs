@@ -15,7 +15,8 @@ import {after, test} from 'node:test';
 import puppeteer from 'puppeteer-core';
 
 const build = process.env.LIREVOX_WEB_BUILD;
-const core = await createRequire(import.meta.url)(path.join(build, 'web/lirevox_core.js'))();
+const core = await createRequire(import.meta.url)(path.join(build, 'web/lirevox_core.js'))({
+  wasmBinary: fs.readFileSync(path.join(build, 'web/lirevox_core.wasm'))});
 const design = JSON.parse(core.ccall('lirevox_design', 'string', [], []));
 const address = `file://${path.resolve(build, 'lirevox.html')}`;
 const browsers = {

@@ -130,7 +130,7 @@ for (const [name, browser] of Object.entries(browsers)) {
   });
 }
 
-test('chromium: the site over http, offline after its first visit; no request after load; a phone', async () => {
+test('chromium: the site installable, offline after its first visit; no request after load; a phone; 200 % zoom', async () => {
   const site = path.join(build, 'site');
   const types = {'.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json'};
   const server = http.createServer((request, response) => {
@@ -141,17 +141,23 @@ test('chromium: the site over http, offline after its first visit; no request af
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   const page = await open(browsers.chromium, `http://127.0.0.1:${server.address().port}/`);
   await page.evaluate(() => navigator.serviceWorker.ready);
+  const devTools = await page.createCDPSession();
+  assert.deepEqual((await devTools.send('Page.getInstallabilityErrors')).installabilityErrors, []);
   await new Promise((resolve) => server.close(resolve));
   await page.setOfflineMode(true);
   await page.reload();
   await page.waitForFunction(() => document.activeElement?.getAttribute('role') === 'tab');
-  const phone = await open(browsers.chromium, address, {width: 360, height: 640});
-  const requests = [];
-  phone.on('request', (request) => requests.push(request.url()));
-  await type(phone, 'Text1', '100');
-  await type(phone, 'Text2', '10');
-  await click(phone, 'Command2');
-  assert.deepEqual([await text(phone, 'Label5'), await phone.evaluate(() => document.getElementById('Frm_main')
-    .getBoundingClientRect().right <= innerWidth && document.documentElement.scrollWidth <= innerWidth), requests],
-  ['5.03', true, []]);
+  // A phone's width, and an 800 × 600 window zoomed to 200 %: the whole window in view, every caption whole.
+  for (const viewport of [{width: 360, height: 640}, {width: 400, height: 300, deviceScaleFactor: 2}]) {
+    const phone = await open(browsers.chromium, address, viewport);
+    const requests = [];
+    phone.on('request', (request) => requests.push(request.url()));
+    await type(phone, 'Text1', '100');
+    await type(phone, 'Text2', '10');
+    await click(phone, 'Command2');
+    assert.deepEqual([await text(phone, 'Label5'), await phone.evaluate(() => document.getElementById('Frm_main')
+      .getBoundingClientRect().right <= innerWidth && document.documentElement.scrollWidth <= innerWidth
+      && [...document.querySelectorAll('#Frm_main :is(label, span, button, legend)')]
+        .every((caption) => caption.scrollWidth <= caption.clientWidth)), requests], ['5.03', true, []]);
+  }
 });

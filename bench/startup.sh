@@ -32,15 +32,18 @@ fi
 measure() { "$probe" 506 336 "$@"; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-# The pointer rests in a corner, outside both windows, so that neither loads a cursor for it. A
-# Wine server kept running spares every start its own.
+# The pointer rests in a corner, outside both windows, so that neither loads a cursor for it. Wine
+# runs as it is meant to, under a window manager, and a Wine server kept running spares every start
+# its own.
 xdotool mousemove 0 0
+results=$(mktemp)
+window_manager_stop=
+trap 'rm -f "$results"; eval "$window_manager_stop"' EXIT
 if [ "${floor[0]}" = wine ]; then
+    start_window_manager
     [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
     wineserver -p
 fi
-results=$(mktemp)
-trap 'rm -f "$results"' EXIT
 measure "${floor[@]}" >/dev/null # warm the file and font caches
 measure "${program[@]}" >/dev/null
 # Each line: floor seconds, floor KiB, lirevox seconds, lirevox KiB, measured back to back.

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // The floor the Windows program's start-up is measured against: a bare Win32 window of the same
-// client size holding one Chinese label.
+// client size holding one Chinese label, with the usual manifest.
 #include <windows.h>
 
 namespace {

@@ -12,7 +12,7 @@ import puppeteer from 'puppeteer-core';
 const runs = Number(process.argv[2] ?? 31);
 const build = process.argv[3] ?? 'build-web';
 const pages = {
-  floor: [`file://${path.resolve(import.meta.dirname, 'web/floor.html')}`],
+  floor: [new URL('web/floor.html', import.meta.url).href],
   lirevox: [`file://${path.resolve(build, 'lirevox.html')}`],
 };
 const browser = await puppeteer.launch({executablePath: '/usr/bin/chromium',

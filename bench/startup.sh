@@ -9,7 +9,7 @@
 # probe of the Linux build (PROBE_BUILD, build by default).
 # usage: bench/startup.sh [RUNS] [BUILD_DIR]
 set -euo pipefail
-runs=${1:-21}
+runs=${1:-31}
 build=${2:-build}
 if [ -f "$build/lirevox.exe" ]; then
     export WINEPREFIX=${WINEPREFIX:-$(cd "$build" && pwd)/wineprefix} LANG=zh_CN.UTF-8

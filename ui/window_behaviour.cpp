@@ -90,6 +90,40 @@ ComputeOutcome compute(Calculator calculator, const EntryText &upperText, const 
     }
 }
 
+KeyOutcome keyOutcome(KeyPress press, Kind focused, int frontTab, Host host)
+{
+    const int count = static_cast<int>(kTabCaptions.size());
+    const auto select = [](int tab) { return KeyOutcome{.action = KeyAction::SelectTab, .tab = tab}; };
+    const auto step = [&](int by) { return select(((frontTab + by) % count + count) % count); };
+    const bool onStrip = focused == Kind::Tabs;
+    switch (press.key) {
+    case Key::Tab:
+        if (press.control)
+            return host == Host::Browser ? KeyOutcome{} : step(press.shift ? -1 : 1);
+        return {.action = press.shift ? KeyAction::PreviousStop : KeyAction::NextStop};
+    case Key::PageDown:
+    case Key::PageUp:
+        if (!press.control || host == Host::Browser)
+            return {};
+        return step(press.key == Key::PageDown ? 1 : -1);
+    case Key::Left:
+    case Key::Right:
+        return onStrip ? step(press.key == Key::Right ? 1 : -1) : KeyOutcome{};
+    case Key::Home:
+    case Key::End:
+        return onStrip ? select(press.key == Key::Home ? 0 : count - 1) : KeyOutcome{};
+    case Key::Enter:
+        if (onStrip)
+            return select(frontTab);
+        return {.action = focused == Kind::Button ? KeyAction::PressButton : KeyAction::Nothing};
+    case Key::Escape:
+        return {.action = KeyAction::Nothing};
+    case Key::Other:
+        break;
+    }
+    return {};
+}
+
 int tabOf(const Control &control)
 {
     switch (control.container) {

@@ -56,6 +56,41 @@ using EntryText = std::function<std::string()>;
 [[nodiscard]] const window_design::Control &nextTabStop(std::string_view from, bool forward, int frontTab,
                                                         std::string_view selectedOption);
 
+// A key as the window receives it, whatever toolkit delivers it.
+enum class Key { Tab, Enter, Escape, PageDown, PageUp, Home, End, Left, Right, Other };
+
+struct KeyPress {
+    Key key = Key::Other;
+    bool control = false;
+    bool shift = false;
+};
+
+// What a key does in the window. No button is a default or cancel button: Enter presses only the
+// focused button, and Esc presses nothing.
+enum class KeyAction {
+    Default,      // the toolkit's own: typing, Space on a button, the arrows in the band group
+    Nothing,      // taken, and nothing happens
+    NextStop,     // the Tab key, in the design's order (nextTabStop)
+    PreviousStop, // Shift+Tab
+    PressButton,  // the focused button, as a click
+    SelectTab,    // the tab in KeyOutcome::tab, which then takes the focus
+};
+
+struct KeyOutcome {
+    KeyAction action = KeyAction::Default;
+    int tab = -1;
+};
+
+// A browser keeps Ctrl+Tab and Ctrl+PageDown/PageUp for its own tabs; a desktop window switches
+// its tabs with them, as a native tab control does.
+enum class Host { Desktop, Browser };
+
+// The key's action with a control of this kind focused and this tab in front: Ctrl+Tab and
+// Ctrl+PageDown select the next tab, Ctrl+Shift+Tab and Ctrl+PageUp the previous one, from anywhere
+// (desktop only); on the tab strip the arrows do so too, and Home and End select the first and last
+// tab; tabs wrap round.
+[[nodiscard]] KeyOutcome keyOutcome(KeyPress press, window_design::Kind focused, int frontTab, Host host);
+
 // The index of the tab a control lies on, or -1 for one on the window or in Frame1.
 [[nodiscard]] int tabOf(const window_design::Control &control);
 

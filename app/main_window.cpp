@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -91,6 +92,47 @@ QWidget *createControl(const Control &design, QWidget *parent)
     return nullptr;
 }
 
+window_behaviour::Key keyOf(int key)
+{
+    using window_behaviour::Key;
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return Key::Tab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Key::Enter;
+    case Qt::Key_Escape:
+        return Key::Escape;
+    case Qt::Key_PageDown:
+        return Key::PageDown;
+    case Qt::Key_PageUp:
+        return Key::PageUp;
+    case Qt::Key_Home:
+        return Key::Home;
+    case Qt::Key_End:
+        return Key::End;
+    case Qt::Key_Left:
+        return Key::Left;
+    case Qt::Key_Right:
+        return Key::Right;
+    default:
+        return Key::Other;
+    }
+}
+
+// The design control a widget is, or lies in (the tab strip lies in SSTab1).
+const Control *designOf(const QObject *widget)
+{
+    for (; widget; widget = widget->parent()) {
+        const QByteArray name = widget->objectName().toUtf8();
+        const auto *found = std::ranges::find(kControls, std::string_view(name.constData()), &Control::name);
+        if (found != kControls.end())
+            return found;
+    }
+    return nullptr;
+}
+
 lirevox::Separators localeSeparators()
 {
     const QLocale locale = QLocale::system();
@@ -118,6 +160,8 @@ Frm_main::Frm_main(QWidget *parent)
 
     buildControls();
     connectHandlers();
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
     load();
 }
 
@@ -242,6 +286,47 @@ void Frm_main::centreOnScreen()
     QRect frame = frameGeometry();
     frame.moveCenter(screen()->availableGeometry().center());
     setGeometry(geometry().translated(frame.topLeft() - frameGeometry().topLeft()));
+}
+
+bool Frm_main::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress)
+        return onKey(watched, static_cast<const QKeyEvent &>(*event));
+    return QWidget::eventFilter(watched, event);
+}
+
+// True when the key rule took the key; Qt handles the rest, the Tab key's focus chain among it.
+bool Frm_main::onKey(QObject *focused, const QKeyEvent &key)
+{
+    using window_behaviour::KeyAction;
+    const Control *control = designOf(focused);
+    if (!control)
+        return false;
+    const Qt::KeyboardModifiers modifiers = key.modifiers();
+    const auto outcome = window_behaviour::keyOutcome(
+        {.key = keyOf(key.key()),
+         .control = modifiers.testFlag(Qt::ControlModifier),
+         .shift = modifiers.testFlag(Qt::ShiftModifier) || key.key() == Qt::Key_Backtab},
+        control->kind, SSTab1->currentIndex(), window_behaviour::Host::Desktop);
+    switch (outcome.action) {
+    case KeyAction::Default:
+    case KeyAction::NextStop:
+    case KeyAction::PreviousStop:
+        return false;
+    case KeyAction::Nothing:
+        return true;
+    case KeyAction::PressButton:
+        this->control<QPushButton>(control->name)->click();
+        return true;
+    case KeyAction::SelectTab: {
+        QWidget *focus = QApplication::focusWidget();
+        SSTab1->setCurrentIndex(outcome.tab);
+        if (!focus || !focus->isVisible())
+            SSTab1->setFocus();
+        return true;
+    }
+    }
+    return false;
 }
 
 void Frm_main::Command2_Click()

@@ -10,13 +10,17 @@
 // handlers pass it the texts as typed and the locale's separators and show what it answers, and
 // no exception ever leaves a handler. The band ("flag") decides the units every calculator reads
 // and writes in, so a change of band empties the results shown in the old units. The window is
-// centred as a whole once its window manager has framed it.
+// centred as a whole once its window manager has framed it. Every key a control receives is
+// offered to window_behaviour's key rule first (Ctrl+Tab and the like, Enter on a button, Esc);
+// what the rule leaves to the toolkit, Qt does, the Tab key in the focus chain made from the
+// design's keyboard order among it.
 
 #include "number_text.h"
 #include "window_design.h"
 
 #include <QWidget>
 
+class QKeyEvent;
 class ResultLabel;
 class QPushButton;
 class QRadioButton;
@@ -34,6 +38,7 @@ public:
 
 protected:
     void moveEvent(QMoveEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -42,6 +47,7 @@ private:
     void danwei();
     void describeUnits();
     void centreOnScreen();
+    bool onKey(QObject *focused, const QKeyEvent &key);
 
     void Option_Toggled(bool selected);
 

@@ -73,7 +73,7 @@ enum class KeyAction {
     NextStop,     // the Tab key, in the design's order (nextTabStop)
     PreviousStop, // Shift+Tab
     PressButton,  // the focused button, as a click
-    SelectTab,    // the tab in KeyOutcome::tab, which then takes the focus
+    SelectTab,    // the tab in KeyOutcome::tab to the front; a control it hides gives the strip the focus
 };
 
 struct KeyOutcome {

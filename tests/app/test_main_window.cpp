@@ -17,6 +17,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 
 #include "window_scenarios.h"
@@ -78,10 +79,21 @@ struct QtDriver {
 
     void press(const std::string &key)
     {
-        QTest::keyClick(QApplication::focusWidget(),
-                        key == "Right"     ? Qt::Key_Right
-                            : key == "Tab" ? Qt::Key_Tab
-                                           : Qt::Key_Backtab);
+        static const std::map<std::string, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys = {
+            {"Tab", {Qt::Key_Tab, {}}},
+            {"Shift+Tab", {Qt::Key_Backtab, Qt::ShiftModifier}},
+            {"Right", {Qt::Key_Right, {}}},
+            {"Enter", {Qt::Key_Return, {}}},
+            {"Escape", {Qt::Key_Escape, {}}},
+            {"Home", {Qt::Key_Home, {}}},
+            {"End", {Qt::Key_End, {}}},
+            {"Ctrl+Tab", {Qt::Key_Tab, Qt::ControlModifier}},
+            {"Ctrl+Shift+Tab", {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier}},
+            {"Ctrl+PageDown", {Qt::Key_PageDown, Qt::ControlModifier}},
+            {"Ctrl+PageUp", {Qt::Key_PageUp, Qt::ControlModifier}},
+        };
+        const auto &[code, modifiers] = keys.at(key);
+        QTest::keyClick(QApplication::focusWidget(), code, modifiers);
     }
     void focusOn(const char *name) { find(name)->setFocus(); }
     std::string focus()
@@ -100,9 +112,13 @@ class TestMainWindow : public QObject
 
     QtDriver m_driver;
 
+    // Row by row, so that a failure names its row in full.
     static void verify(const window_scenarios::Outcome &outcome)
     {
-        QCOMPARE(QString::fromStdString(outcome.seen), QString::fromStdString(outcome.wanted));
+        const QStringList seen = QString::fromStdString(outcome.seen).split(u'\n');
+        const QStringList wanted = QString::fromStdString(outcome.wanted).split(u'\n');
+        for (qsizetype row = 0; row < std::max(seen.size(), wanted.size()); ++row)
+            QCOMPARE(seen.value(row), wanted.value(row));
     }
 
 private slots:
@@ -113,6 +129,7 @@ private slots:
     void computes() { verify(window_scenarios::computes(m_driver)); }
     void clicksChangeOnlyWhatTheyShould() { verify(window_scenarios::clicksChangeOnlyWhatTheyShould(m_driver)); }
     void tabKeyVisitsTheDesignedCycle() { verify(window_scenarios::tabKeyVisitsTheDesignedCycle(m_driver)); }
+    void keysDoWhatTheRuleSays() { verify(window_scenarios::keysDoWhatTheRuleSays(m_driver)); }
 
     // Every control at its design place, relative to the tab control's outer corner or to its
     // parent, in its design font; results red and bold. A caption taller than its label sits on the

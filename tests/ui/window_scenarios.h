@@ -11,7 +11,7 @@
 
 // What a user does with the window, written once for every front-end's tests: each supplies a
 // driver that opens its window (on a tab, clicked to the front) and clicks, types and presses keys
-// (Tab, Shift+Tab, Right) as a user does; it reads texts, the control with the focus ("band" for
+// (Tab, Shift+Tab, Right, and those of keysDoWhatTheRuleSays) as a user does; it reads texts, the control with the focus ("band" for
 // an option), the band flag, the tab in front, and the message box a click opened, as
 // "title|prompt|button|buttons, icons". A scenario answers what it saw and what it wanted, a line a
 // row, each named by its input, for any test framework to compare.
@@ -135,6 +135,53 @@ Outcome tabKeyVisitsTheDesignedCycle(Driver &driver)
             seen += " " + driver.focus();
         } while (driver.focus() != "SSTab1" && seen.size() < 200);
         outcome.add("tab " + std::to_string(tab) + ", " + key, seen, cycle);
+    }
+    return outcome;
+}
+
+// A key pressed with a control focused, on a calculator tab whose entries compute 100.12 and whose
+// result shows 7: Enter presses the focused button only, Esc nothing, and the tab keys select tabs,
+// wrapping round, from wherever the focus is.
+template<typename Driver>
+Outcome keysDoWhatTheRuleSays(Driver &driver)
+{
+    // clang-format off
+    const std::tuple<int, const char *, const char *, const char *> rows[] = {
+        // tab focus       key               tab after, focus after, entries and result after
+        {1, "Command1",  "Enter",          "1 Command1 10|2.53|100.12"},
+        {1, "Command7",  "Enter",          "1 Command7 ||"},
+        {1, "Text4",     "Enter",          "1 Text4 10|2.53|7"},
+        {1, "Command1",  "Escape",         "1 Command1 10|2.53|7"},
+        {1, "Text4",     "Escape",         "1 Text4 10|2.53|7"},
+        {1, "Text4",     "Ctrl+Tab",       "2 SSTab1 10|2.53|7"},
+        {1, "Command1",  "Ctrl+Shift+Tab", "0 SSTab1 10|2.53|7"},
+        {1, "SSTab1",    "Ctrl+PageDown",  "2 SSTab1 10|2.53|7"},
+        {1, "Text3",     "Ctrl+PageUp",    "0 SSTab1 10|2.53|7"},
+        {3, "SSTab1",    "Ctrl+Tab",       "0 SSTab1 10|2.53|7"},
+        {0, "SSTab1",    "Ctrl+Shift+Tab", "3 SSTab1 10|2.53|7"},
+        {1, "SSTab1",    "Home",           "0 SSTab1 10|2.53|7"},
+        {1, "SSTab1",    "End",            "3 SSTab1 10|2.53|7"},
+    };
+    // clang-format on
+    const auto &tab = window_design::kCalculatorTabs[1];
+    // The numbers as written with '.', whatever the driver's decimal separator.
+    const auto plain = [&driver](std::string number) {
+        if (const auto at = number.find(driver.decimal); at != std::string::npos)
+            number.replace(at, driver.decimal.size(), ".");
+        return number;
+    };
+    Outcome outcome;
+    for (const auto &[front, focus, key, wanted] : rows) {
+        driver.open(front);
+        driver.setText(tab.upper, "10");
+        driver.setText(tab.lower, "2" + driver.decimal + "53");
+        driver.setText(tab.result, "7");
+        driver.focusOn(focus);
+        driver.press(key);
+        outcome.add("tab " + std::to_string(front) + ", " + key + " on " + focus,
+                    std::to_string(driver.frontTab()) + " " + driver.focus() + " " + driver.text(tab.upper) + "|"
+                        + plain(driver.text(tab.lower)) + "|" + plain(driver.text(tab.result)),
+                    wanted);
     }
     return outcome;
 }

@@ -303,11 +303,11 @@ bool Frm_main::onKey(QObject *focused, const QKeyEvent &key)
     if (!control)
         return false;
     const Qt::KeyboardModifiers modifiers = key.modifiers();
-    const auto outcome = window_behaviour::keyOutcome(
-        {.key = keyOf(key.key()),
-         .control = modifiers.testFlag(Qt::ControlModifier),
-         .shift = modifiers.testFlag(Qt::ShiftModifier) || key.key() == Qt::Key_Backtab},
-        control->kind, SSTab1->currentIndex(), window_behaviour::Host::Desktop);
+    const auto outcome
+        = window_behaviour::keyOutcome({.key = keyOf(key.key()),
+                                        .control = modifiers.testFlag(Qt::ControlModifier),
+                                        .shift = modifiers.testFlag(Qt::ShiftModifier) || key.key() == Qt::Key_Backtab},
+                                       control->kind, SSTab1->currentIndex(), window_behaviour::Host::Desktop);
     switch (outcome.action) {
     case KeyAction::Default:
     case KeyAction::NextStop:

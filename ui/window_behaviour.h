@@ -68,12 +68,12 @@ struct KeyPress {
 // What a key does in the window. No button is a default or cancel button: Enter presses only the
 // focused button, and Esc presses nothing.
 enum class KeyAction {
-    Default,      // the toolkit's own: typing, Space on a button, the arrows in the band group
-    Nothing,      // taken, and nothing happens
-    NextStop,     // the Tab key, in the design's order (nextTabStop)
+    Default, // the toolkit's own: typing, Space on a button, the arrows in the band group
+    Nothing, // taken, and nothing happens
+    NextStop, // the Tab key, in the design's order (nextTabStop)
     PreviousStop, // Shift+Tab
-    PressButton,  // the focused button, as a click
-    SelectTab,    // the tab in KeyOutcome::tab to the front; a control it hides gives the strip the focus
+    PressButton, // the focused button, as a click
+    SelectTab, // the tab in KeyOutcome::tab to the front; a control it hides gives the strip the focus
 };
 
 struct KeyOutcome {

@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include "control_ids.h"
+#include "controls.h"
 #include "dpi.h"
 #include "wide_text.h"
 #include "window_design.h"
@@ -17,42 +18,11 @@
 namespace {
 
 using namespace window_design;
-using window_behaviour::pixels;
+using window_behaviour::KeyAction;
 
 constexpr wchar_t kClassName[] = L"Lirevox.Frm_main";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr int kIconId = 1;
-
-const Control &design(std::string_view name)
-{
-    const auto *found = std::ranges::find(kControls, name, &Control::name);
-    if (found == kControls.end())
-        throw std::logic_error("no such control");
-    return *found;
-}
-
-// A control's place in the window's client area at a dpi, from its place in its container.
-RECT placeOf(const Control &control, int dpi)
-{
-    const Control &container = design(control.container == Container::Frame1 ? "Frame1" : "SSTab1");
-    const bool contained = control.container == Container::Frame1 || window_behaviour::tabOf(control) >= 0;
-    const int left = pixels(control.left, dpi) + (contained ? pixels(container.left, dpi) : 0);
-    const int top = pixels(control.top, dpi) + (contained ? pixels(container.top, dpi) : 0);
-    return {left, top, left + pixels(control.width, dpi), top + pixels(control.height, dpi)};
-}
-
-// The tab in front stands out by two pixels on either side, which the strip must leave room for.
-void sizeTabs(HWND tabs, int dpi)
-{
-    const int stripWidth = pixels(design("SSTab1").width, dpi) - MulDiv(4, dpi, 96);
-    TabCtrl_SetItemSize(tabs, stripWidth / static_cast<int>(kTabCaptions.size()),
-                        MulDiv(kTabStripHeightPixels, dpi, 96));
-}
-
-SIZE clientSize(int dpi)
-{
-    return {pixels(kClientWidth, dpi), pixels(kClientHeight, dpi)};
-}
 
 lirevox::Separators localeSeparators()
 {
@@ -66,32 +36,31 @@ lirevox::Separators localeSeparators()
     return separators;
 }
 
-struct WindowKind {
-    const wchar_t *className;
-    DWORD style;
-    DWORD extendedStyle;
-};
-
-// Owner-drawn labels, so that a caption taller than its label can sit on its bottom edge.
-WindowKind kindOf(Kind kind)
+window_behaviour::Key keyOf(WPARAM virtualKey)
 {
-    switch (kind) {
-    case Kind::Frame:
-        return {L"BUTTON", BS_GROUPBOX, 0};
-    case Kind::Option:
-        return {L"BUTTON", BS_AUTORADIOBUTTON, 0};
-    case Kind::Tabs:
-        return {WC_TABCONTROLW, WS_CLIPSIBLINGS | TCS_FIXEDWIDTH | TCS_FOCUSONBUTTONDOWN, 0};
-    case Kind::Label:
-        return {L"STATIC", SS_OWNERDRAW | SS_NOPREFIX, 0};
-    case Kind::Result:
-        return {L"EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL, 0};
-    case Kind::TextBox:
-        return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case Kind::Button:
-        break;
+    using window_behaviour::Key;
+    switch (virtualKey) {
+    case VK_TAB:
+        return Key::Tab;
+    case VK_RETURN:
+        return Key::Enter;
+    case VK_ESCAPE:
+        return Key::Escape;
+    case VK_NEXT:
+        return Key::PageDown;
+    case VK_PRIOR:
+        return Key::PageUp;
+    case VK_HOME:
+        return Key::Home;
+    case VK_END:
+        return Key::End;
+    case VK_LEFT:
+        return Key::Left;
+    case VK_RIGHT:
+        return Key::Right;
+    default:
+        return Key::Other;
     }
-    return {L"BUTTON", BS_PUSHBUTTON, 0};
 }
 
 // Names the single button of the next message box this thread shows, whatever Windows' language.
@@ -106,24 +75,6 @@ LRESULT CALLBACK nameOkButton(int code, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     return CallNextHookEx(t_okButtonHook, code, wParam, lParam);
-}
-
-// The tab control's page in the 3-D face colour, which the labels on it are drawn in too, whatever
-// the theme draws the tabs and the border in.
-LRESULT CALLBACK paintTabPage(HWND tabs, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                              DWORD_PTR /*data*/)
-{
-    const LRESULT result = DefSubclassProc(tabs, message, wParam, lParam);
-    if (message == WM_PAINT || message == WM_PRINTCLIENT) {
-        RECT page{};
-        GetClientRect(tabs, &page);
-        TabCtrl_AdjustRect(tabs, FALSE, &page);
-        HDC dc = message == WM_PAINT ? GetDC(tabs) : reinterpret_cast<HDC>(wParam);
-        FillRect(dc, &page, GetSysColorBrush(COLOR_3DFACE));
-        if (message == WM_PAINT)
-            ReleaseDC(tabs, dc);
-    }
-    return result;
 }
 
 } // namespace
@@ -164,140 +115,12 @@ Frm_main::~Frm_main()
         CoUninitialize();
 }
 
-// Each control is made at its place, in its font: those the first frame shows (the band frame, its
-// options, the tab control and the front tab's), or the hidden tabs', once the first frame is shown.
-// Either way they come in the design's order, so each caption precedes its box in the Z order. A
-// result gets its font with its first result, so that no face is loaded for it before.
-void Frm_main::buildControls(bool shownFirst)
-{
-    const int dpi = m_fonts->dpi();
-    for (const Control &each : kControls) {
-        if ((window_behaviour::tabOf(each) <= 0) != shownFirst)
-            continue;
-        const WindowKind kind = kindOf(each.kind);
-        // Every control but the second option ends a group, so the options are one group.
-        const DWORD group = each.name == std::string_view("Option3") ? 0 : WS_GROUP;
-        const DWORD visible = shownFirst ? WS_VISIBLE : 0;
-        const RECT place = placeOf(each, dpi);
-        HWND window = CreateWindowExW(
-            kind.extendedStyle, kind.className, widen(each.caption).c_str(), WS_CHILD | visible | group | kind.style,
-            place.left, place.top, place.right - place.left, place.bottom - place.top, m_window,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(each.name))), nullptr, nullptr);
-        if (each.kind != Kind::Result)
-            SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts->get(each.font)), FALSE);
-        if (each.kind == Kind::TextBox)
-            SendMessageW(window, EM_SETLIMITTEXT, 0, 0);
-    }
-    for (std::size_t i = 0; i < kCalculatorTabs.size(); ++i) {
-        const Control &result = design(kCalculatorTabs.at(i).result);
-        if (!m_results.at(i) && control(result.name))
-            m_results.at(i) = std::make_unique<ResultBox>(control(result.name), fontStyle(result.font), dpi);
-    }
-}
-
-void Frm_main::setUpTabs()
-{
-    HWND tabs = control("SSTab1");
-    sendTabsToBottom();
-    SetWindowSubclass(tabs, paintTabPage, 0, 0);
-    for (const char *caption : kTabCaptions) {
-        std::wstring text = widen(caption);
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text.data();
-        TabCtrl_InsertItem(tabs, TabCtrl_GetItemCount(tabs), &item);
-    }
-    sizeTabs(tabs, m_fonts->dpi());
-    CheckDlgButton(m_window, controlId("Option4"), BST_CHECKED);
-}
-
-// The tab control at the bottom of the Z order, below the controls made after it too, so that it
-// never paints over the controls on it.
-void Frm_main::sendTabsToBottom()
-{
-    SetWindowPos(control("SSTab1"), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-// The hidden tabs' controls, in the band's units. Any input that could reach them makes them first,
-// should it come before the thread is first idle.
-void Frm_main::buildHiddenTabs()
-{
-    if (m_hiddenTabsBuilt)
-        return;
-    m_hiddenTabsBuilt = true;
-    buildControls(false);
-    sendTabsToBottom();
-    showUnits();
-    describeUnits();
-}
-
 // What waits for the first moment the thread has nothing to do, when the first frame is on screen:
 // the hidden tabs' controls, then what screen readers are told beyond the Z order.
 void Frm_main::idle()
 {
     buildHiddenTabs();
     annotate();
-}
-
-// Until then a screen reader finds each box's name in the Z order, as Dynamic Annotation gives it
-// again.
-void Frm_main::annotate()
-{
-    if (m_annotations || FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
-        return;
-    m_comInitialised = true;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                                reinterpret_cast<void **>(&m_annotations))))
-        return;
-    for (const Described &described : kDescriptions)
-        m_annotations->SetHwndPropStr(control(described.control), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                      PROPID_ACC_NAME, widen(design(described.caption).caption).c_str());
-    describeUnits();
-}
-
-// The design's places and fonts again, at a new dpi.
-void Frm_main::placeControls()
-{
-    const int dpi = m_fonts->dpi();
-    for (const Control &each : kControls) {
-        const RECT place = placeOf(each, dpi);
-        HWND window = control(each.name);
-        if (!window)
-            continue;
-        SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        if (each.kind != Kind::Result)
-            SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts->get(each.font)), FALSE);
-    }
-    sizeTabs(control("SSTab1"), dpi);
-    for (const auto &result : m_results)
-        if (result)
-            result->setDpi(dpi);
-    offerTooltips();
-    InvalidateRect(m_window, nullptr, TRUE);
-}
-
-// A result's whole text is its tooltip whenever it is not drawn at its own size; the tooltips are
-// made the first time that happens.
-void Frm_main::offerTooltips()
-{
-    if (m_tooltip
-        || std::ranges::all_of(m_results, [](const auto &result) { return !result || result->fit().ownSize; }))
-        return;
-    m_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window, nullptr, nullptr,
-                                nullptr);
-    for (const auto &result : m_results) {
-        if (!result)
-            continue;
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = m_window;
-        tool.uId = reinterpret_cast<UINT_PTR>(result->window());
-        tool.lpszText = LPSTR_TEXTCALLBACKW;
-        SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
 }
 
 // The controls made so far are the front tab's, shown.
@@ -313,25 +136,6 @@ void Frm_main::danwei()
     flag = window_behaviour::bandFlagFor(IsDlgButtonChecked(m_window, controlId("Option4")) == BST_CHECKED);
     showUnits();
     describeUnits();
-}
-
-void Frm_main::showUnits()
-{
-    for (const auto &unit : window_behaviour::unitCaptions(flag)) {
-        SetWindowTextW(control(unit.label), widen(unit.caption).c_str());
-        InvalidateRect(control(unit.label), nullptr, TRUE);
-    }
-}
-
-// Entry boxes and results tell screen readers their unit, which follows the band.
-void Frm_main::describeUnits()
-{
-    if (!m_annotations)
-        return;
-    for (const Described &described : kDescriptions)
-        if (HWND box = control(described.control))
-            m_annotations->SetHwndPropStr(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_DESCRIPTION,
-                                          windowText(control(described.unit)).c_str());
 }
 
 void Frm_main::show(int showCommand)
@@ -353,36 +157,52 @@ void Frm_main::show(int showCommand)
     UpdateWindow(m_window);
 }
 
+// The keys' rule decides; the band group's arrows stay the window's own, as a dialog's are.
 bool Frm_main::translateKey(const MSG &message)
 {
     if (!m_window || (message.hwnd != m_window && !IsChild(m_window, message.hwnd)))
         return false;
-    // No button answers Enter or Esc, and the boxes do not beep at them.
+    // Enter and Esc do their work at WM_KEYDOWN, and the boxes do not beep at their characters.
     if (message.message == WM_CHAR)
         return message.wParam == VK_RETURN || message.wParam == VK_ESCAPE;
     if (message.message != WM_KEYDOWN)
         return false;
     buildHiddenTabs();
-    const bool controlKey = GetKeyState(VK_CONTROL) < 0;
-    const bool shift = GetKeyState(VK_SHIFT) < 0;
-    switch (message.wParam) {
-    case VK_TAB:
-        controlKey ? switchTab(shift ? -1 : 1) : moveFocus(!shift);
+    const int id = GetDlgCtrlID(message.hwnd);
+    const auto *focused
+        = std::ranges::find_if(kControls, [id](const Control &each) { return controlId(each.name) == id; });
+    const Kind kind = focused == kControls.end() ? Kind::Label : focused->kind;
+    const auto outcome = window_behaviour::keyOutcome(
+        {.key = keyOf(message.wParam), .control = GetKeyState(VK_CONTROL) < 0, .shift = GetKeyState(VK_SHIFT) < 0},
+        kind, TabCtrl_GetCurSel(control("SSTab1")), window_behaviour::Host::Desktop);
+    switch (outcome.action) {
+    case KeyAction::Default:
+        return kind == Kind::Option && moveInBandGroup(message);
+    case KeyAction::Nothing:
         return true;
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN:
-        if (message.hwnd == control("Option3") || message.hwnd == control("Option4")) {
-            HWND other = control(message.hwnd == control("Option3") ? "Option4" : "Option3");
-            SetFocus(other);
-            SendMessageW(other, BM_CLICK, 0, 0);
-            return true;
-        }
-        return false;
-    default:
-        return false;
+    case KeyAction::NextStop:
+    case KeyAction::PreviousStop:
+        moveFocus(outcome.action == KeyAction::NextStop);
+        return true;
+    case KeyAction::PressButton:
+        SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        return true;
+    case KeyAction::SelectTab:
+        selectTab(outcome.tab);
+        return true;
     }
+    return false;
+}
+
+// The arrows move to the other option and select it.
+bool Frm_main::moveInBandGroup(const MSG &message)
+{
+    if (message.wParam != VK_LEFT && message.wParam != VK_RIGHT && message.wParam != VK_UP && message.wParam != VK_DOWN)
+        return false;
+    HWND other = control(message.hwnd == control("Option3") ? "Option4" : "Option3");
+    SetFocus(other);
+    SendMessageW(other, BM_CLICK, 0, 0);
+    return true;
 }
 
 LRESULT CALLBACK Frm_main::WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -400,9 +220,12 @@ LRESULT CALLBACK Frm_main::WndProc(HWND window, UINT message, WPARAM wParam, LPA
     }
     try {
         return self->handle(message, wParam, lParam);
+    } catch (const std::exception &error) {
+        self->m_fault = error.what();
     } catch (...) {
-        return DefWindowProcW(window, message, wParam, lParam);
+        self->m_fault = "unknown";
     }
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT Frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -435,6 +258,7 @@ LRESULT Frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 void Frm_main::onCommand(int id)
 {
+    buildHiddenTabs();
     switch (id) {
     case controlId("Option3"):
     case controlId("Option4"):
@@ -483,32 +307,6 @@ LRESULT Frm_main::onNotify(const NMHDR &header)
     return 0;
 }
 
-// The whole result in lines as wide as the work area of the monitor under the mouse allows, the
-// tooltip's borders and margins included, so that no end of it runs off that monitor.
-std::wstring Frm_main::wrappedTooltip(const std::wstring &text) const
-{
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
-    const int room = monitor.rcWork.right - monitor.rcWork.left - MulDiv(16, m_fonts->dpi(), 96);
-    SendMessageW(m_tooltip, TTM_SETMAXTIPWIDTH, 0, room);
-    HDC dc = GetDC(m_tooltip);
-    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(m_tooltip, WM_GETFONT, 0, 0)));
-    std::wstring wrapped;
-    for (const std::string &line : window_behaviour::tooltipLines(narrow(text), [dc, room](std::string_view part) {
-             const std::wstring wide = widen(part);
-             SIZE size{};
-             GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-             return size.cx <= room;
-         }))
-        wrapped += (wrapped.empty() ? L"" : L"\r\n") + widen(line);
-    SelectObject(dc, old);
-    ReleaseDC(m_tooltip, dc);
-    return wrapped;
-}
-
 LRESULT Frm_main::onColorStatic(HDC dc, HWND control)
 {
     const bool isResult = std::ranges::any_of(
@@ -541,6 +339,7 @@ void Frm_main::onDrawItem(const DRAWITEMSTRUCT &item)
 void Frm_main::onDpiChanged(int dpi, const RECT &suggested)
 {
     m_fonts = std::make_unique<DesignFonts>(dpi);
+    buildHiddenTabs();
     placeControls();
     const RECT frame = frameFor(clientSize(dpi), kStyle, 0, dpi);
     SetWindowPos(m_window, nullptr, suggested.left, suggested.top, frame.right - frame.left, frame.bottom - frame.top,
@@ -560,20 +359,6 @@ void Frm_main::onActivate(bool active)
     }
 }
 
-// A tab's controls are shown only while it is in front. Windows hands the focus of a control it
-// hides to the main window; the tab control takes it instead.
-void Frm_main::showFrontTab()
-{
-    HWND focus = GetFocus();
-    const int front = TabCtrl_GetCurSel(control("SSTab1"));
-    for (const Control &each : kControls)
-        if (const int tab = window_behaviour::tabOf(each);
-            tab >= 0 && (tab == front) != IsWindowVisible(control(each.name)))
-            ShowWindow(control(each.name), tab == front ? SW_SHOWNA : SW_HIDE);
-    if (focus && IsChild(m_window, focus) && !IsWindowVisible(focus))
-        SetFocus(control("SSTab1"));
-}
-
 void Frm_main::moveFocus(bool forward)
 {
     const int focusId = GetDlgCtrlID(GetFocus());
@@ -589,12 +374,10 @@ void Frm_main::moveFocus(bool forward)
     SendMessageW(m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
-// Ctrl+Tab and Ctrl+Shift+Tab, as on every property sheet.
-void Frm_main::switchTab(int step)
+// The tab to the front, as a click on it brings it.
+void Frm_main::selectTab(int index)
 {
-    HWND tabs = control("SSTab1");
-    const int count = TabCtrl_GetItemCount(tabs);
-    TabCtrl_SetCurSel(tabs, (TabCtrl_GetCurSel(tabs) + step + count) % count);
+    TabCtrl_SetCurSel(control("SSTab1"), index);
     showFrontTab();
 }
 
@@ -666,7 +449,7 @@ void Frm_main::Command11_Click()
 void Frm_main::refresh(const CalculatorTab &tab)
 {
     for (const char *name : tab.cleared) {
-        if (design(name).kind == Kind::Result)
+        if (designOf(name).kind == Kind::Result)
             resultBox(name).setResult({});
         else
             SetWindowTextW(control(name), L"");
@@ -677,17 +460,4 @@ void Frm_main::refresh(const CalculatorTab &tab)
 void Frm_main::Cancel_Click()
 {
     DestroyWindow(m_window);
-}
-
-HWND Frm_main::control(const char *name) const
-{
-    return GetDlgItem(m_window, controlId(name));
-}
-
-ResultBox &Frm_main::resultBox(const char *name)
-{
-    for (const auto &result : m_results)
-        if (result && result->window() == control(name))
-            return *result;
-    throw std::logic_error("no such result");
 }

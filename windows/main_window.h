@@ -10,14 +10,18 @@
 // tabs' controls over the tab control, which sits at the bottom of the Z order so that it never
 // paints over them, and a tab's controls are shown only while the tab is in front. The first frame
 // waits only for the controls it shows; the hidden tabs' are made when the message loop is first
-// idle, or before any input that could reach them, whichever comes first. The handlers
+// idle, or before any input that could reach them, whichever comes first, each made with what it
+// shows at once; no call is ever made with the handle of a control not made yet. The handlers
 // only read entries and write texts; what they decide without the Windows API, from a band's units
 // to a compute's result or message and the Tab key's next stop, is window_behaviour's, and no C++
-// exception ever leaves the window procedure. The window handles its own keys (Tab, Shift+Tab,
-// Ctrl+Tab, the arrows in the band group), lays the design out at its monitor's dpi, again
+// exception ever leaves the window procedure. The window handles its own keys as the shared key rule
+// says (Tab, Ctrl+Tab and Ctrl+PageDown and their reverses, Enter on a button; the arrows in the
+// band group are its own), lays the design out at its monitor's dpi, again
 // whenever the dpi changes, and names entries and results to screen readers: a caption precedes
 // its box in the Z order, and Dynamic Annotation gives each box that name again (whatever a screen
-// reader makes of owner-drawn labels) and its unit as the description.
+// reader makes of owner-drawn labels) and its unit as the description. One file a concern: this
+// one's .cpp the window and its handlers, controls.cpp the controls' making and placing,
+// accessibility.cpp what screen readers are told.
 
 #include "design_fonts.h"
 #include "number_text.h"
@@ -52,6 +56,9 @@ public:
     [[nodiscard]] window_behaviour::BandFlag bandFlag() const { return flag; }
     // The result box a calculator tab shows its result in.
     [[nodiscard]] ResultBox &resultBox(const char *name);
+    // What the window procedure caught last and could only drop, since no exception may leave it;
+    // empty while nothing has failed.
+    [[nodiscard]] const std::string &lastFault() const { return m_fault; }
 
 private:
     static LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -92,9 +99,12 @@ private:
     void refresh(const window_design::CalculatorTab &tab);
     void showError(const char *prompt);
     void moveFocus(bool forward);
-    void switchTab(int step);
+    bool moveInBandGroup(const MSG &message);
+    void selectTab(int index);
 
+    // A control's handle; control() holds it made, made() tells whether it is (else null).
     [[nodiscard]] HWND control(const char *name) const;
+    [[nodiscard]] HWND made(const char *name) const;
 
     window_behaviour::BandFlag flag = 0;
     HWND m_window = nullptr;
@@ -105,6 +115,8 @@ private:
     std::unique_ptr<DesignFonts> m_fonts;
     std::array<std::unique_ptr<ResultBox>, 3> m_results;
     IAccPropServices *m_annotations = nullptr;
+    bool m_annotationsAsked = false;
     bool m_comInitialised = false;
+    std::string m_fault;
     bool m_hiddenTabsBuilt = false;
 };

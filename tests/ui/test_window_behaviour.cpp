@@ -7,7 +7,6 @@
 
 #include <new>
 #include <string>
-#include <tuple>
 
 using namespace window_behaviour;
 using window_design::Calculator;
@@ -30,7 +29,14 @@ TEST_CASE("a compute answers a result or a message")
 TEST_CASE("the Tab key from a control that is no stop")
 {
     // clang-format off
-    const std::tuple<const char *, bool, int, const char *, const char *> rows[] = {
+    struct Row {
+        const char *from;
+        bool forward;
+        int front;
+        const char *selected;
+        const char *next;
+    };
+    const Row rows[] = {
         // from     forward front selected   next
         {"Label10", true,   1,    "Option4", "Option4"},
         {"Label10", false,  1,    "Option4", "Command10"},
@@ -40,10 +46,10 @@ TEST_CASE("the Tab key from a control that is no stop")
         {"SSTab1",  true,   0,    "Option4", "Command3"},
     };
     // clang-format on
-    for (const auto &[from, forward, front, selected, next] : rows) {
-        CAPTURE(from);
-        CAPTURE(forward);
-        CHECK(std::string(nextTabStop(from, forward, front, selected).name) == next);
+    for (const Row &row : rows) {
+        CAPTURE(row.from);
+        CAPTURE(row.forward);
+        CHECK(std::string(nextTabStop(row.from, row.forward, row.front, row.selected).name) == row.next);
     }
 }
 
@@ -66,14 +72,21 @@ TEST_CASE("a caption sits on its label's bottom edge only when its line is talle
 // down to 7, below which it is cut.
 TEST_CASE("a result drawn at its own size, smaller, or cut")
 {
-    // clang-format off
-    for (const auto &[widest, size, drawn] : {std::tuple{12.0, 10.5, "own size"}, {10.5, 10.5, "own size"},
-             {8.7, 8.5, "smaller"}, {7.0, 7.0, "smaller"}, {6.5, 7.0, "cut"}}) {
-        // clang-format on
-        CAPTURE(widest);
-        const ResultFit fit = fitResult(10.5, [limit = widest](double points) { return points <= limit; });
-        CHECK(fit.pointSize == size);
-        CHECK(std::string(fit.cut ? "cut" : fit.ownSize ? "own size" : "smaller") == drawn);
+    struct Row {
+        double widest;
+        double size;
+        const char *drawn;
+    };
+    const Row rows[] = {{12.0, 10.5, "own size"},
+                        {10.5, 10.5, "own size"},
+                        {8.7, 8.5, "smaller"},
+                        {7.0, 7.0, "smaller"},
+                        {6.5, 7.0, "cut"}};
+    for (const Row &row : rows) {
+        CAPTURE(row.widest);
+        const ResultFit fit = fitResult(10.5, [&row](double points) { return points <= row.widest; });
+        CHECK(fit.pointSize == row.size);
+        CHECK(std::string(fit.cut ? "cut" : fit.ownSize ? "own size" : "smaller") == row.drawn);
     }
 }
 
@@ -104,7 +117,14 @@ TEST_CASE("what a key does")
         return "tab " + std::to_string(outcome.tab);
     };
     // clang-format off
-    const std::tuple<const char *, KeyPress, Kind, int, const char *> rows[] = {
+    struct Row {
+        const char *name;
+        KeyPress press;
+        Kind focused;
+        int front;
+        const char *action;
+    };
+    const Row rows[] = {
         {"Tab",                  {Key::Tab},                    Kind::TextBox, 1, "next stop"},
         {"Shift+Tab",            {Key::Tab, false, true},       Kind::TextBox, 1, "previous stop"},
         {"Ctrl+Tab",             {Key::Tab, true},              Kind::TextBox, 1, "tab 2"},
@@ -127,9 +147,9 @@ TEST_CASE("what a key does")
         {"a letter",             {Key::Other},                  Kind::TextBox, 0, "default"},
     };
     // clang-format on
-    for (const auto &[name, press, focused, front, action] : rows) {
-        CAPTURE(name);
-        CHECK(said(keyOutcome(press, focused, front, Host::Desktop)) == action);
+    for (const Row &row : rows) {
+        CAPTURE(row.name);
+        CHECK(said(keyOutcome(row.press, row.focused, row.front, Host::Desktop)) == row.action);
     }
     // The browser keeps Ctrl+Tab and Ctrl+PageDown/PageUp for its own tabs.
     CHECK(said(keyOutcome({Key::Tab, true}, Kind::TextBox, 1, Host::Browser)) == "default");

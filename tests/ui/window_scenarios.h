@@ -11,8 +11,8 @@
 
 // What a user does with the window, written once for every front-end's tests: each supplies a
 // driver that opens its window (on a tab, clicked to the front) and clicks, types and presses keys
-// (Tab, Shift+Tab, Right, and those of keysDoWhatTheRuleSays) as a user does; it reads texts, the control with the focus ("band" for
-// an option), the band flag, the tab in front, and the message box a click opened, as
+// (Tab, Shift+Tab, Right, and those of keysDoWhatTheRuleSays) as a user does; it reads texts, the control with the
+// focus ("band" for an option), the band flag, the tab in front, and the message box a click opened, as
 // "title|prompt|button|buttons, icons". A scenario answers what it saw and what it wanted, a line a
 // row, each named by its input, for any test framework to compare.
 namespace window_scenarios {

@@ -13,7 +13,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -60,8 +62,9 @@ struct Win32Driver {
 
     HWND find(const char *name) const { return GetDlgItem(window->window(), controlId(name)); }
 
-    // The messages waiting, as the program's loop handles them, then the loop's idle moment.
-    void pump() const
+    // The messages waiting, as the program's loop handles them, then (unless told not to) the
+    // loop's idle moment.
+    void pump(bool idle = true) const
     {
         MSG message{};
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -72,18 +75,27 @@ struct Win32Driver {
                 DispatchMessageW(&message);
             }
         }
-        window->idle();
+        if (idle)
+            window->idle();
     }
 
     // Closing the last window posted the end of the program, which a modal loop would obey.
-    void open(int tab)
+    void openShown()
     {
         window.reset();
         MSG quit{};
         while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
         window = std::make_unique<Frm_main>(GetModuleHandleW(nullptr));
         window->show(SW_SHOWNORMAL);
+    }
+    void open(int tab)
+    {
+        openShown();
         pump();
+        clickTab(tab);
+    }
+    void clickTab(int tab) const
+    {
         TabCtrl_SetCurSel(find("SSTab1"), tab);
         NMHDR header{find("SSTab1"), static_cast<UINT_PTR>(controlId("SSTab1")), static_cast<UINT>(TCN_SELCHANGE)};
         SendMessageW(window->window(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
@@ -105,18 +117,27 @@ struct Win32Driver {
         return g_seenBox;
     }
 
-    // The key through the program's own keyboard handling first, as its message loop sends it.
-    void press(const std::string &key) const
+    // The key through the program's own keyboard handling first, as its message loop sends it;
+    // "Ctrl+" and "Shift+" hold those keys down.
+    void press(std::string key, bool idle = true) const
     {
         std::array<BYTE, 256> keys{};
-        keys[VK_SHIFT] = key == "Shift+Tab" ? 0x80 : 0;
+        for (const auto &[prefix, modifier] : {std::pair{"Ctrl+", VK_CONTROL}, {"Shift+", VK_SHIFT}})
+            if (key.starts_with(prefix)) {
+                keys[modifier] = 0x80;
+                key.erase(0, std::string_view(prefix).size());
+            }
         SetKeyboardState(keys.data());
-        const MSG message{GetFocus(), WM_KEYDOWN, static_cast<WPARAM>(key == "Right" ? VK_RIGHT : VK_TAB), 0, 0, {}};
+        static const std::map<std::string, WPARAM> codes = {
+            {"Tab", VK_TAB},   {"Right", VK_RIGHT}, {"Enter", VK_RETURN},  {"Escape", VK_ESCAPE},
+            {"Home", VK_HOME}, {"End", VK_END},     {"PageDown", VK_NEXT}, {"PageUp", VK_PRIOR},
+        };
+        const MSG message{GetFocus(), WM_KEYDOWN, codes.at(key), 0, 0, {}};
         if (!window->translateKey(message))
             DispatchMessageW(&message);
         keys.fill(0);
         SetKeyboardState(keys.data());
-        pump();
+        pump(idle);
     }
 
     void focusOn(const char *name) { SetFocus(find(name)); }
@@ -153,9 +174,16 @@ struct Win32Driver {
 
 Win32Driver g_driver;
 
+// Row by row, so that a failure names its row.
 void verify(const window_scenarios::Outcome &outcome)
 {
-    CHECK(outcome.seen == outcome.wanted);
+    std::istringstream seen(outcome.seen);
+    std::istringstream wanted(outcome.wanted);
+    for (std::string seenRow, wantedRow; std::getline(wanted, wantedRow);) {
+        std::getline(seen, seenRow);
+        CHECK(seenRow == wantedRow);
+    }
+    CHECK(seen.peek() == std::char_traits<char>::eof());
 }
 
 } // namespace
@@ -230,6 +258,50 @@ TEST_CASE("band changes, refresh and the Tab key's cycles")
 {
     verify(window_scenarios::clicksChangeOnlyWhatTheyShould(g_driver));
     verify(window_scenarios::tabKeyVisitsTheDesignedCycle(g_driver));
+}
+
+TEST_CASE("keys: Enter on a button, Esc, the tab keys")
+{
+    verify(window_scenarios::keysDoWhatTheRuleSays(g_driver));
+}
+
+// The hidden tabs' controls wait for the first idle moment; input that comes first finds them all
+// made, in place, in the band's units, and no call was made with a handle not made yet.
+TEST_CASE("input before the first idle moment finds every control made")
+{
+    const std::pair<const char *, void (*)()> inputs[] = {
+        {"a key", [] { g_driver.press("Ctrl+Tab", false); }},
+        {"a band click", [] { SendMessageW(g_driver.find("Option3"), BM_CLICK, 0, 0); }},
+        {"a tab click", [] { g_driver.clickTab(2); }},
+        {"a dpi change",
+         [] {
+             RECT suggested{100, 100, 900, 700};
+             SendMessageW(g_driver.window->window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                          reinterpret_cast<LPARAM>(&suggested));
+         }},
+    };
+    for (const auto &[name, input] : inputs) {
+        INFO(name, " before the first idle moment");
+        g_driver.openShown();
+        g_driver.pump(false);
+        CHECK(g_driver.find("Label9") == nullptr);
+        input();
+        CHECK(g_driver.window->lastFault().empty());
+        const int dpi = std::string_view(name) == "a dpi change" ? 144 : 96;
+        for (const Control &control : kControls) {
+            INFO(control.name);
+            REQUIRE(g_driver.find(control.name) != nullptr);
+            const auto px = [dpi](int twips) { return std::to_string(window_behaviour::pixels(twips, dpi)); };
+            CHECK(g_driver.placeAndFont(control).starts_with(px(control.left) + " " + px(control.top) + " "
+                                                             + px(control.width) + " " + px(control.height) + ","));
+        }
+        for (const auto &unit : window_behaviour::unitCaptions(g_driver.window->bandFlag())) {
+            INFO(unit.label);
+            CHECK(g_driver.text(unit.label) == unit.caption);
+        }
+    }
+    g_driver.window->idle();
+    CHECK(g_driver.window->lastFault().empty());
 }
 
 // The 206 characters of 1e-100 MHz and 1 μH, over a thousand pixels on one line: cut with an

@@ -210,7 +210,7 @@ void Frm_main::buildControls()
     }
 
     // The band group is one Tab stop, at the selected option.
-    Option4->setChecked(true);
+    control<QRadioButton>(kSelectedAtStart)->setChecked(true);
     Option3->setFocusPolicy(Qt::ClickFocus);
     SSTab1->setFocus();
 }

@@ -17,6 +17,9 @@ inline constexpr int kClientWidth = 7590;
 inline constexpr int kClientHeight = 5040;
 inline constexpr int kTabStripHeightPixels = 20;
 inline constexpr std::array kTabCaptions = {"频率计算", "电容计算", "电感计算", "版权信息"};
+// The option that selects the high band, which is selected when the window opens.
+inline constexpr const char *kHighBandOption = "Option4";
+inline constexpr const char *kSelectedAtStart = kHighBandOption;
 
 // A control's coordinates are relative to the window's client area, to the outer corner of
 // Frame1, or to the outer corner of the tab control, tab strip included, for a control on a tab.

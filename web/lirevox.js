@@ -1,26 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Oztrabel
 // SPDX-License-Identifier: MIT
 
-// The web edition's window. The core, compiled to WebAssembly, holds the design table and decides
-// what the window does: a band's units, what a compute answers, the Tab key's next stop, how a
-// result too wide for its label is drawn and its tooltip wrapped. The page's controls were written
-// from the design table when the page was built (prerender.mjs), so that it is laid out before this
-// module runs; the module hands the core the texts and keys, and shows what it answers. It keeps
-// only the band flag, as the desktop windows do.
-
-// The page, laid out already, reaches the screen before the core is unpacked and compiled, which
-// would otherwise hold its first frame up. Where the browser reports no paint (a hidden tab), the
-// core waits a tenth of a second instead.
-function firstFrame() {
-  return new Promise((shown) => {
-    const observer = new PerformanceObserver(() => {
-      observer.disconnect();
-      shown();
-    });
-    observer.observe({type: 'paint', buffered: true});
-    setTimeout(shown, 100);
-  });
-}
+// The web edition's window. The core, compiled to WebAssembly, decides what the window does: a
+// band's units, what a compute answers, what a key does and the Tab key's next stop, how a result
+// too wide for its label is drawn and its tooltip wrapped. The page's controls, and the little this
+// module needs of the design, were written from the design table when the page was built
+// (prerender.mjs), so that it is laid out before this module runs; the module hands the core the
+// texts and keys, and shows what it answers. It keeps only the band flag, as the desktop windows do.
+// What the user does before the core is ready waits for it (early.js); where the core cannot start,
+// the page says so.
 
 // The core's WebAssembly comes gzipped, for the browser reads every byte of the page before its
 // first frame.
@@ -29,21 +17,25 @@ async function gunzipped(base64) {
   return new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
 }
 
-await firstFrame();
-const core = await createLirevoxCore({wasmBinary: await gunzipped(coreWasmGzipped)});
-const ask = (name, ...args) =>
-  core.ccall(name, 'string', args.map((arg) => (typeof arg === 'number' ? 'number' : 'string')), args);
-const design = JSON.parse(ask('lirevox_design'));
+let core;
+try {
+  core = await createLirevoxCore({wasmBinary: await gunzipped(coreWasmGzipped)});
+} catch (error) {
+  lirevoxEarly.cannotRun();
+  throw error;
+}
+const {ask, askJson} = coreCalls(core);
 const control = (name) => document.getElementById(name);
 const number = new Intl.NumberFormat(navigator.language).formatToParts(12345.6);
 const separators = ['decimal', 'group'].map((type) => number.find((part) => part.type === type).value);
 const window_ = control('Frm_main');
 const message = control('message');
+const tip = control('tip');
 let flag = 0;
 
 const tabs = () => [...document.querySelectorAll('[role="tab"]')];
 const frontTab = () => tabs().findIndex((tab) => tab.getAttribute('aria-selected') === 'true');
-const selectedOption = () => (control('Option4').firstChild.checked ? 'Option4' : 'Option3');
+const selectedOption = () => document.querySelector('input[name="band"]:checked').parentElement.id;
 
 function showTab(index) {
   tabs().forEach((tab, each) => {
@@ -53,40 +45,38 @@ function showTab(index) {
   });
 }
 
-// The arrow keys switch tabs on the strip, as on every tab control.
-function onTabStripKey(event) {
-  const step = {ArrowLeft: -1, ArrowRight: 1}[event.key];
-  if (!step) return;
-  event.preventDefault();
-  const count = tabs().length;
-  showTab((frontTab() + step + count) % count);
-  tabs()[frontTab()].focus();
-}
-
 function danwei() {
-  flag = core.ccall('lirevox_band_flag', 'number', ['number'], [control('Option4').firstChild.checked ? 1 : 0]);
-  for (const [label, caption] of JSON.parse(ask('lirevox_units', flag))) control(label).textContent = caption;
+  const band = askJson('lirevox_band', selectedOption());
+  flag = band.flag;
+  for (const [label, caption] of band.units) control(label).textContent = caption;
 }
 
 // A result is only ever shown in the units it was computed in.
 function Option_Click() {
   danwei();
-  for (const calculator of design.calculators) showResult(control(calculator.result), '');
+  for (const calculator of design.calculators) showResult(calculator, '');
 }
 
+// Whatever the entries hold, the page goes on working: a core that fails on them says it cannot
+// compute.
 function Compute_Click(index) {
   const calculator = design.calculators[index];
-  const outcome = JSON.parse(ask('lirevox_compute', index, control(calculator.upper).value,
-    control(calculator.lower).value, flag, ...separators));
+  let outcome;
+  try {
+    outcome = askJson('lirevox_compute', index, control(calculator.upper).value, control(calculator.lower).value,
+      flag, ...separators);
+  } catch {
+    outcome = {message: design.cannotCompute};
+  }
   if (outcome.message) showError(outcome.message);
-  else showResult(control(calculator.result), outcome.result);
+  else showResult(calculator, outcome.result);
 }
 
 function Refresh_Click(index) {
-  for (const name of design.calculators[index].cleared) {
-    const cleared = control(name);
-    if (cleared.localName === 'output') showResult(cleared, '');
-    else cleared.value = '';
+  const calculator = design.calculators[index];
+  for (const name of calculator.cleared) {
+    if (name === calculator.result) showResult(calculator, '');
+    else control(name).value = '';
   }
 }
 
@@ -107,10 +97,10 @@ const measure = (text, font) => {
 
 // At the largest size the core allows that fits, on the label's own baseline, cut with an ellipsis
 // below the smallest; whenever not at its own size, the whole result in the tooltip, in lines as
-// wide as the screen.
-function showResult(output, result) {
+// wide as the screen, which a tap shows too, for a touch screen has no hover.
+function showResult(calculator, result) {
+  const output = control(calculator.result);
   const shown = output.firstChild;
-  const own = design.controls.find((each) => each.name === output.id).font;
   shown.textContent = result;
   shown.style.fontSize = '';
   output.removeAttribute('title');
@@ -118,12 +108,25 @@ function showResult(output, result) {
   const room = output.clientWidth - 1;
   const family = getComputedStyle(output).fontFamily;
   core.resultFits = (points) => measure(result, `bold ${(points * 96) / 72}px ${family}`) <= room;
-  const fit = JSON.parse(ask('lirevox_fit_result', (own.px * 72) / 96));
+  const fit = askJson('lirevox_fit_result', calculator.points);
   shown.style.fontSize = `${(fit.pointSize * 96) / 72}px`;
   if (fit.ownSize) return;
   const tooltipFont = getComputedStyle(document.body).font;
   core.lineFits = (line) => measure(line, tooltipFont) <= screen.availWidth - 32;
   output.title = ask('lirevox_tooltip', result);
+}
+
+function showTip(event) {
+  const output = event.currentTarget;
+  if (event.pointerType !== 'touch' || !output.title) return;
+  tip.textContent = output.title;
+  const below = output.getBoundingClientRect();
+  tip.style.top = `${below.bottom + scrollY + 4}px`;
+  tip.hidden = false;
+}
+
+function hideTip(event) {
+  if (event.target !== tip) tip.hidden = true;
 }
 
 // The message box, modal, with one button; the focus goes back where it was.
@@ -135,39 +138,74 @@ function showError(prompt) {
   control('message-ok').focus();
 }
 
-// The window handles the Tab key itself, in the design's order; Enter presses no button.
+// The control a key or the focus is at, by its design name.
+function designName(target) {
+  if (target.getAttribute('role') === 'tab') return 'SSTab1';
+  return (target.closest('[id]:not([role])') ?? window_).id;
+}
+
+// The window answers its keys as the core says; the browser keeps its own (Ctrl+Tab among them).
 function onKey(event) {
   if (message.open || !window_.contains(event.target)) return;
-  if (event.key === 'Enter' && event.target.localName === 'button') event.preventDefault();
-  if (event.key !== 'Tab' || event.ctrlKey || event.altKey) return;
+  const from = designName(event.target);
+  const outcome = askJson('lirevox_key', event.key, event.ctrlKey || event.metaKey, event.shiftKey, from, frontTab());
+  if (outcome.action === 'default' || event.altKey) return;
   event.preventDefault();
-  const from = event.target.getAttribute('role') === 'tab' ? 'SSTab1' : (event.target.closest('[id]:not([role])') ?? window_).id;
-  const next = ask('lirevox_next_stop', from, event.shiftKey ? 0 : 1, frontTab(), selectedOption());
-  const target = next === 'SSTab1' ? tabs()[frontTab()] : next.startsWith('Option') ? control(next).firstChild : control(next);
-  target.focus();
-  if (target.localName === 'input' && target.type === 'text') target.select();
+  if (outcome.action === 'press') {
+    event.target.click();
+  } else if (outcome.action === 'select tab') {
+    showTab(outcome.tab);
+    tabs()[outcome.tab].focus();
+  } else if (outcome.action !== 'nothing') {
+    const next = ask('lirevox_next_stop', from, outcome.action === 'next stop', frontTab(), selectedOption());
+    const target = next === 'SSTab1' ? tabs()[frontTab()] : next.startsWith('Option') ? control(next).firstChild : control(next);
+    target.focus();
+    if (target.localName === 'input' && target.type === 'text') target.select();
+  }
 }
 
+// The window as a whole, scaled down to the width the browser gives the page: the root's width,
+// which on a phone is the screen's, where the window's own width would widen the viewport.
 function scaleToViewport() {
-  document.documentElement.style.setProperty('--zoom', String(Math.min(1, innerWidth / design.width)));
+  const room = document.documentElement.clientWidth;
+  document.documentElement.style.setProperty('--zoom', String(Math.min(1, room / design.width)));
 }
 
-control('message-title').textContent = design.errorTitle;
-control('message-ok').textContent = design.errorButton;
+// What the user did before the core was ready, answered in order: clicks as clicks, keys from
+// wherever the focus is now, a character typed into the box that has it.
+function answerEarly(kept) {
+  for (const event of kept) {
+    const target = document.activeElement;
+    if (event.type === 'click') {
+      event.target.closest('button').click();
+    } else if (event.key.length === 1 && !event.ctrlKey && !event.metaKey && target.type === 'text') {
+      target.setRangeText(event.key, target.selectionStart, target.selectionEnd, 'end');
+    } else {
+      onKey({key: event.key, ctrlKey: event.ctrlKey, metaKey: event.metaKey, shiftKey: event.shiftKey,
+        altKey: event.altKey, target, preventDefault() {}});
+    }
+  }
+}
+
 tabs().forEach((tab, index) => tab.addEventListener('click', () => showTab(index)));
-document.querySelector('[role="tablist"]').addEventListener('keydown', onTabStripKey);
 for (const option of ['Option3', 'Option4']) control(option).firstChild.addEventListener('change', Option_Click);
 design.calculators.forEach((calculator, index) => {
   control(calculator.compute).addEventListener('click', () => Compute_Click(index));
   control(calculator.refresh).addEventListener('click', () => Refresh_Click(index));
   control(calculator.cancel).addEventListener('click', Cancel_Click);
+  control(calculator.result).addEventListener('pointerup', showTip);
 });
 document.addEventListener('keydown', onKey);
+document.addEventListener('pointerdown', hideTip, true);
 addEventListener('resize', scaleToViewport);
 scaleToViewport();
 showTab(0);
 danwei();
-tabs()[0].focus();
+// The tab strip takes the focus, unless the user has put it elsewhere already, or the page is in
+// another's frame, whose keys are its host's until the user clicks into it.
+if (window.top === window && (document.activeElement === document.body || !document.activeElement)) tabs()[0].focus();
+answerEarly(lirevoxEarly.ready());
+document.documentElement.dataset.ready = '';
 if (document.querySelector('link[rel="manifest"]') && 'serviceWorker' in navigator) {
   navigator.serviceWorker.register('service_worker.js');
 }

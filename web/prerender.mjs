@@ -1,40 +1,39 @@
 // SPDX-FileCopyrightText: 2026 Oztrabel
 // SPDX-License-Identifier: MIT
 
-// Writes the window's controls as HTML, at build time, from the core's design table, so that the
-// page is laid out in the high band before its script runs: each control the native element of its
-// kind (a fieldset of radios, labels bound to text inputs, buttons, outputs named and described by
-// their captions and units, the ARIA tabs pattern) at its design place in its container.
-// usage: node prerender.mjs lirevox_core.js [title]   (title: writes the window's title instead)
+// Writes, at build time, what the page takes from the core's design table, as JSON for the build:
+// its title; its controls as HTML, so that the page is laid out in the starting band before its
+// script runs, each control the native element of its kind (a fieldset of radios, labels bound to
+// text inputs, buttons, outputs named and described by their captions and units, the ARIA tabs
+// pattern) at its design place in its container; and the little the page's module needs of the
+// design, so that it asks the core for nothing at start.
+// usage: node prerender.mjs lirevox_core.js
 import fs from 'node:fs';
 import {createRequire} from 'node:module';
+import {coreCalls} from './core_calls.mjs';
 
 const core = await createRequire(import.meta.url)(process.argv[2])({
   wasmBinary: fs.readFileSync(process.argv[2].replace(/\.js$/, '.wasm'))});
-const ask = (name, ...args) =>
-  core.ccall(name, 'string', args.map((arg) => (typeof arg === 'number' ? 'number' : 'string')), args);
-const design = JSON.parse(ask('lirevox_design'));
-if (process.argv[3] === 'title') {
-  process.stdout.write(design.title);
-  process.exit();
-}
-const units = new Map(JSON.parse(ask('lirevox_units', core.ccall('lirevox_band_flag', 'number', ['number'], [1]))));
+const {askJson} = coreCalls(core);
+const design = askJson('lirevox_design');
+const units = new Map(askJson('lirevox_band', design.selectedAtStart).units);
 const described = new Map(design.described.map(([box, caption, unit]) => [box, {caption, unit}]));
 const captions = new Map(design.described.map(([box, caption]) => [caption, box]));
 const escaped = (text) => text.replace(/[&<>"]/g, (mark) => `&#${mark.charCodeAt(0)};`);
 const attributes = (pairs) => Object.entries(pairs).map(([name, value]) => ` ${name}="${escaped(String(value))}"`).join('');
 const stack = (faces, generic) => [...faces.map((face) => `'${face}'`), generic].join(', ');
+const px = (points) => (points * 96) / 72;
 
 function element(each, inside) {
   const caption = escaped(units.get(each.name) ?? each.caption);
   const style = `left:${each.left}px;top:${each.top}px;width:${each.width}px;height:${each.height}px`
-    + (each.font.song ? `;font:${each.font.bold ? 'bold ' : ''}${each.font.px}px ${stack(design.songFaces, 'serif')}` : '');
+    + (each.font.song ? `;font:${each.font.bold ? 'bold ' : ''}${px(each.font.points)}px ${stack(design.songFaces, 'serif')}` : '');
   const own = {id: each.name, style};
   const box = described.get(each.name);
   switch (each.kind) {
     case 'Frame': return `<fieldset${attributes(own)}><legend>${caption}</legend>${inside}</fieldset>`;
     case 'Option':
-      return `<label${attributes({...own, class: 'option'})}><input type="radio" name="band"${each.name === 'Option4' ? ' checked' : ''}>${caption}</label>`;
+      return `<label${attributes({...own, class: 'option'})}><input type="radio" name="band"${each.name === design.selectedAtStart ? ' checked' : ''}>${caption}</label>`;
     case 'Tabs': return `<div${attributes(own)}>${inside}</div>`;
     case 'Result':
       return `<output${attributes({...own, 'aria-labelledby': box.caption, 'aria-describedby': box.unit})}><span></span></output>`;
@@ -47,13 +46,20 @@ function element(each, inside) {
   }
 }
 
-const within = (container) => design.controls.filter((each) => each.container === container);
+const within = (container, tab) => design.controls.filter((each) => each.container === container && each.tab === tab);
 const tabs = design.tabs.map((caption, index) => `<button type="button" role="tab"${attributes({id: `SSTab1-tab${index}`,
   'aria-controls': `SSTab1-page${index}`, 'aria-selected': index === 0, tabindex: index === 0 ? 0 : -1})}>${escaped(caption)}</button>`);
 const pages = design.tabs.map((caption, index) => `<div role="tabpanel"${attributes({id: `SSTab1-page${index}`,
-  'aria-labelledby': `SSTab1-tab${index}`})}${index === 0 ? '' : ' hidden'}>${within(`Tab${index}`).map((each) => element(each, '')).join('')}</div>`);
-const inside = {Frame1: within('Frame1').map((each) => element(each, '')).join(''),
+  'aria-labelledby': `SSTab1-tab${index}`})}${index === 0 ? '' : ' hidden'}>${within('SSTab1', index).map((each) => element(each, '')).join('')}</div>`);
+const inside = {Frame1: within('Frame1', -1).map((each) => element(each, '')).join(''),
   SSTab1: `<div role="tablist">${tabs.join('')}</div>${pages.join('')}`};
-process.stdout.write(`<style>:root{--ui-faces:${stack(design.uiFaces, 'sans-serif')}}</style>`
+const controls = `<style>:root{--ui-faces:${stack(design.uiFaces, 'sans-serif')};--strip:${design.stripHeight}px}</style>`
   + `<main id="Frm_main" style="width:${design.width}px;height:${design.height}px">`
-  + `${within('Window').map((each) => element(each, inside[each.name] ?? '')).join('')}</main>`);
+  + `${within('Frm_main', -1).map((each) => element(each, inside[each.name] ?? '')).join('')}</main>`
+  + `<dialog id="message" aria-labelledby="message-title" aria-describedby="message-prompt"><h1 id="message-title">`
+  + `${escaped(design.errorTitle)}</h1><p id="message-prompt"></p><form method="dialog"><button id="message-ok">`
+  + `${escaped(design.errorButton)}</button></form></dialog>`;
+const resultPoints = new Map(design.controls.map((each) => [each.name, each.font.points]));
+const pageDesign = {width: design.width, cannotCompute: design.cannotCompute,
+  calculators: design.calculators.map((calculator) => ({...calculator, points: resultPoints.get(calculator.result)}))};
+process.stdout.write(JSON.stringify({title: design.title, controls, design: JSON.stringify(pageDesign)}));

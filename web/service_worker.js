@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: MIT
 
 // Keeps the page, its manifest and icons, so that the calculator opens offline after the first
-// visit; a new version replaces them all at once.
-const cache = 'lirevox-1.0.0.0';
-const files = ['./', 'manifest.webmanifest', 'icon-192.png', 'icon-512.png'];
+// visit, at either of the page's addresses. The cache is named from the build's content, so a
+// rebuilt site is a new worker: the browser installs it on the next visit and it replaces the old
+// copy at once, and the visit after that shows the new build.
+const cache = 'lirevox-@LIREVOX_CACHE@';
+const files = ['./', 'index.html', 'manifest.webmanifest', 'icon-192.png', 'icon-512.png'];
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(cache).then((kept) => kept.addAll(files)).then(() => self.skipWaiting()));
+  event.waitUntil(caches.open(cache)
+    .then((kept) => kept.addAll(files.map((file) => new Request(file, {cache: 'reload'}))))
+    .then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {
@@ -16,7 +20,9 @@ self.addEventListener('activate', (event) => {
     .then(() => self.clients.claim()));
 });
 
+// The page from the cache, whichever of its addresses was asked for; the rest from the cache, or
+// from the network where the cache has nothing.
 self.addEventListener('fetch', (event) => {
-  event.respondWith(caches.match(event.request, {ignoreSearch: true})
-    .then((kept) => kept || fetch(event.request)));
+  event.respondWith(caches.open(cache).then(async (kept) => (await kept.match(event.request, {ignoreSearch: true}))
+    ?? (event.request.mode === 'navigate' ? await kept.match('./') : undefined) ?? fetch(event.request)));
 });

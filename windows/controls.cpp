@@ -157,7 +157,7 @@ void Frm_main::setUpTabs()
         TabCtrl_InsertItem(tabs, TabCtrl_GetItemCount(tabs), &item);
     }
     sizeTabs(tabs, m_fonts->dpi());
-    CheckDlgButton(m_window, controlId("Option4"), BST_CHECKED);
+    CheckDlgButton(m_window, controlId(kSelectedAtStart), BST_CHECKED);
 }
 
 // The tab control at the bottom of the Z order, below the controls made after it too, so that it

@@ -19,6 +19,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-noto-cjk | fonts-arphic-uming")
+# Reproducible: cpack stamps the commit's date, as the Windows packages do, whenever it runs.
+include(${PROJECT_SOURCE_DIR}/cmake/SourceDate.cmake)
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/CPackSourceDate.cmake
+     "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})\n    set(ENV{SOURCE_DATE_EPOCH} ${LIREVOX_SOURCE_DATE})\nendif()\n")
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackSourceDate.cmake)
 include(CPack)
 
 # What Debian asks of every package's documentation: the machine-readable copyright, and the

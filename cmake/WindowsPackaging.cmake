@@ -3,16 +3,9 @@
 
 # What Windows users download: a portable zip and an installer for the architecture, built
 # reproducibly, so that two builds of one commit give the same bytes on any day: the commit's
-# date stands in for the build's (SOURCE_DATE_EPOCH, unless set already), the linker writes no
-# time stamp, and no path of the build machine reaches a program.
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-    execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-                    OUTPUT_VARIABLE commit_date OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE no_git)
-    if(no_git OR commit_date STREQUAL "")
-        set(commit_date 0)
-    endif()
-    set(ENV{SOURCE_DATE_EPOCH} ${commit_date})
-endif()
+# date stands in for the build's (SourceDate.cmake), the linker writes no time stamp, and no path
+# of the build machine reaches a program.
+include(${PROJECT_SOURCE_DIR}/cmake/SourceDate.cmake)
 add_link_options(-Wl,--no-insert-timestamp)
 add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
 

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 # What a desktop and a distribution read from an install: licences, desktop entry, AppStream
 # metainfo (only the info that .example is no known domain may remain), icons, and the Debian
-# package held to lintian. usage: check_install.sh BUILD_DIR
+# package held to lintian and made twice, byte for byte the same. usage: check_install.sh BUILD_DIR
 set -euo pipefail
 readonly id=example.oztrabel.Lirevox
 stage=$(mktemp -d) && trap 'rm -rf "$stage"' EXIT
@@ -18,4 +18,6 @@ cpack -G DEB --config "$1/CPackConfig.cmake" -B "$stage/package" >/dev/null
 deb=$(ls "$stage"/package/lirevox_1.0.0.0_*.deb)
 grep -q "\./usr/share/doc/lirevox/copyright$" <<<"$(dpkg-deb -c "$deb")"
 lintian --fail-on error,warning "$deb"
+cpack -G DEB --config "$1/CPackConfig.cmake" -B "$stage/again" >/dev/null
+cmp "$deb" "$stage/again/$(basename "$deb")" || { echo "two package builds of one commit differ"; exit 1; }
 echo "install and package: all checks passed"

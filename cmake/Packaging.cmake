@@ -1,8 +1,9 @@
 # SPDX-FileCopyrightText: 2026 Oztrabel
 # SPDX-License-Identifier: MIT
 
-# A Debian package: cpack -G DEB in the build folder. Its Depends are computed from the binary by
-# dpkg-shlibdeps; Recommends lists what Qt loads at run time and the binary cannot show.
+# A Debian package: cpack -G DEB in the build folder. Its Depends are the fonts, and what
+# dpkg-shlibdeps computes from the binary; Recommends lists what Qt loads at run time and the binary
+# cannot show.
 set(CPACK_PACKAGE_NAME lirevox)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Oztrabel)
@@ -18,7 +19,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-noto-cjk | fonts-arphic-uming")
+# Without a CJK font every Chinese text is boxes: the package depends on a Song face and a sans face
+# among those the window looks for, with alternatives, so that users keep their choice.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-arphic-uming, fonts-noto-cjk | fonts-wqy-microhei")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins, qt6-translations-l10n")
 # Reproducible: cpack stamps the commit's date, as the Windows packages do, whenever it runs.
 include(${PROJECT_SOURCE_DIR}/cmake/SourceDate.cmake)
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/CPackSourceDate.cmake

@@ -17,6 +17,11 @@ for size in 48 64 128 256; do file "$stage/usr/share/icons/hicolor/${size}x$size
 cpack -G DEB --config "$1/CPackConfig.cmake" -B "$stage/package" >/dev/null
 deb=$(ls "$stage"/package/lirevox_1.0.0.0_*.deb)
 grep -q "\./usr/share/doc/lirevox/copyright$" <<<"$(dpkg-deb -c "$deb")"
+# A Song face and a sans face, each with an alternative, beside the libraries.
+depends=$(dpkg-deb -f "$deb" Depends)
+for fonts in "fonts-noto-cjk | fonts-arphic-uming" "fonts-noto-cjk | fonts-wqy-microhei" libqt6widgets6; do
+    grep -qF "$fonts" <<<"$depends" || { echo "the package does not depend on $fonts: $depends"; exit 1; }
+done
 lintian --fail-on error,warning "$deb"
 cpack -G DEB --config "$1/CPackConfig.cmake" -B "$stage/again" >/dev/null
 cmp "$deb" "$stage/again/$(basename "$deb")" || { echo "two package builds of one commit differ"; exit 1; }

@@ -196,10 +196,16 @@ void Frm_main::buildControls()
     Option3 = control<QRadioButton>("Option3");
     Option4 = control<QRadioButton>("Option4");
 
-    QPalette red;
-    red.setColor(QPalette::WindowText, Qt::red);
+    // Red, unless the user's dark palette would make it hard to read.
+    const auto rgb = [](const QColor &colour) { return Rgb{colour.red(), colour.green(), colour.blue()}; };
+    const QColor background = palette().color(QPalette::Window);
+    const QColor text = palette().color(QPalette::WindowText);
+    const Rgb colour = window_behaviour::resultColour(background.lightness() < text.lightness(), rgb(background),
+                                                      {rgb(palette().color(QPalette::Highlight)), rgb(text)});
+    QPalette result;
+    result.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
     for (const CalculatorTab &tab : kCalculatorTabs)
-        control<ResultLabel>(tab.result)->setPalette(red);
+        control<ResultLabel>(tab.result)->setPalette(result);
 
     for (const Described &described : kDescriptions) {
         auto *caption = control<QLabel>(described.caption);

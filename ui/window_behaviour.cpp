@@ -8,7 +8,9 @@
 #include "resonance.h"
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
+#include <iterator>
 #include <stdexcept>
 
 namespace window_behaviour {
@@ -215,6 +217,30 @@ std::vector<std::string> tooltipLines(std::string_view text, const std::function
         text.remove_prefix(length);
     }
     return lines;
+}
+
+double contrast(Rgb first, Rgb second)
+{
+    const auto luminance = [](Rgb colour) {
+        const auto linear = [](int channel) {
+            const double value = channel / 255.0;
+            return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
+    };
+    const double lighter = std::max(luminance(first), luminance(second));
+    const double darker = std::min(luminance(first), luminance(second));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+Rgb resultColour(bool usersColours, Rgb background, std::initializer_list<Rgb> schemeColours)
+{
+    constexpr double kReadable = 4.5;
+    if (!usersColours || contrast(kResultColour, background) >= kReadable || schemeColours.size() == 0)
+        return kResultColour;
+    const auto *readable = std::find_if(schemeColours.begin(), schemeColours.end(),
+                                        [background](Rgb colour) { return contrast(colour, background) >= kReadable; });
+    return readable == schemeColours.end() ? *std::prev(schemeColours.end()) : *readable;
 }
 
 std::string spokenResult(std::string_view caption, std::string_view value, std::string_view unit)

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -119,6 +120,16 @@ inline constexpr double kSmallestResultPointSize = 7;
 // on: as many characters on a line as fit, and at least one.
 [[nodiscard]] std::vector<std::string> tooltipLines(std::string_view text,
                                                     const std::function<bool(std::string_view)> &fits);
+
+// The contrast ratio of two colours, from 1 : 1 to 21 : 1, as WCAG measures it.
+[[nodiscard]] double contrast(window_design::Rgb first, window_design::Rgb second);
+
+// The colour a result is drawn in: the design's red in the design's colours; under colours the user
+// has chosen (a high-contrast scheme, a dark palette), red only where it reads clearly on their
+// background (a contrast of at least 4.5 : 1), else the first of the scheme's colours given that
+// does, else the last of them.
+[[nodiscard]] window_design::Rgb resultColour(bool usersColours, window_design::Rgb background,
+                                              std::initializer_list<window_design::Rgb> schemeColours);
 
 // A result as a screen reader says it: its caption without the equals sign, the value and the
 // unit; the caption alone while there is no result.

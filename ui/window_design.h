@@ -58,6 +58,15 @@ inline constexpr std::array<std::string_view, 6> kSongFaces
 inline constexpr std::array<std::string_view, 5> kUiFaces
     = {"Noto Sans CJK SC", "Source Han Sans SC", "WenQuanYi Micro Hei", "Microsoft YaHei", "PingFang SC"};
 
+struct Rgb {
+    int red;
+    int green;
+    int blue;
+};
+
+// The results' text colour, the only colour the design sets.
+inline constexpr Rgb kResultColour{255, 0, 0};
+
 struct Control {
     const char *name;
     Kind kind;

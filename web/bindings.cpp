@@ -147,7 +147,9 @@ std::string designJson()
     const auto texts
         = [](const auto &names) { return list(names, [](std::string_view text) { return quoted(text); }); };
     return "{\"title\":" + quoted(kTitle) + ",\"width\":" + px(kClientWidth) + ",\"height\":" + px(kClientHeight)
-        + ",\"stripHeight\":" + std::to_string(kTabStripHeightPixels) + ",\"tabs\":" + texts(kTabCaptions)
+        + ",\"stripHeight\":" + std::to_string(kTabStripHeightPixels) + ",\"resultColour\":\"rgb("
+        + std::to_string(kResultColour.red) + "," + std::to_string(kResultColour.green) + ","
+        + std::to_string(kResultColour.blue) + ")\"" + ",\"tabs\":" + texts(kTabCaptions)
         + ",\"selectedAtStart\":" + quoted(kSelectedAtStart) + ",\"songFaces\":" + texts(kSongFaces)
         + ",\"uiFaces\":" + texts(kUiFaces) + ",\"errorTitle\":" + quoted(kErrorTitle)
         + ",\"errorButton\":" + quoted(kErrorButton) + ",\"cannotCompute\":" + quoted(kCannotCompute) + ",\"controls\":"

@@ -38,7 +38,9 @@ function element(each, inside) {
     case 'Result':
       return `<output${attributes({...own, 'aria-labelledby': box.caption, 'aria-describedby': box.unit})}><span></span></output>`;
     case 'TextBox':
-      return `<input${attributes({...own, type: 'text', autocomplete: 'off', spellcheck: 'false', 'aria-describedby': box.unit})}>`;
+      // A phone's keyboard of digits and the separator (and, where it has them, the minus sign).
+      return `<input${attributes({...own, type: 'text', inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false',
+        'aria-describedby': box.unit})}>`;
     case 'Button': return `<button type="button"${attributes(own)}>${caption}</button>`;
     default:
       return captions.has(each.name) ? `<label${attributes({...own, for: captions.get(each.name)})}>${caption}</label>`
@@ -53,7 +55,8 @@ const pages = design.tabs.map((caption, index) => `<div role="tabpanel"${attribu
   'aria-labelledby': `SSTab1-tab${index}`})}${index === 0 ? '' : ' hidden'}>${within('SSTab1', index).map((each) => element(each, '')).join('')}</div>`);
 const inside = {Frame1: within('Frame1', -1).map((each) => element(each, '')).join(''),
   SSTab1: `<div role="tablist">${tabs.join('')}</div>${pages.join('')}`};
-const controls = `<style>:root{--ui-faces:${stack(design.uiFaces, 'sans-serif')};--strip:${design.stripHeight}px}</style>`
+const controls = `<style>:root{--ui-faces:${stack(design.uiFaces, 'sans-serif')};--strip:${design.stripHeight}px;`
+  + `--result:${design.resultColour}}</style>`
   + `<main id="Frm_main" style="width:${design.width}px;height:${design.height}px">`
   + `${within('Frm_main', -1).map((each) => element(each, inside[each.name] ?? '')).join('')}</main>`
   + `<dialog id="message" aria-labelledby="message-title" aria-describedby="message-prompt"><h1 id="message-title">`

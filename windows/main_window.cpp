@@ -77,6 +77,22 @@ LRESULT CALLBACK nameOkButton(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(t_okButtonHook, code, wParam, lParam);
 }
 
+// Red, unless a high-contrast scheme's background would make it hard to read.
+COLORREF resultColour()
+{
+    HIGHCONTRASTW scheme{};
+    scheme.cbSize = sizeof scheme;
+    const bool highContrast = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof scheme, &scheme, 0)
+        && (scheme.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    const auto rgb = [](int element) {
+        const COLORREF colour = GetSysColor(element);
+        return Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+    };
+    const Rgb colour
+        = window_behaviour::resultColour(highContrast, rgb(COLOR_3DFACE), {rgb(COLOR_HIGHLIGHT), rgb(COLOR_BTNTEXT)});
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
 } // namespace
 
 Frm_main::Frm_main(HINSTANCE instance)
@@ -314,7 +330,7 @@ LRESULT Frm_main::onColorStatic(HDC dc, HWND control)
     if (!isResult)
         return DefWindowProcW(m_window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));
-    SetTextColor(dc, RGB(255, 0, 0));
+    SetTextColor(dc, resultColour());
     SetBkColor(dc, GetSysColor(COLOR_3DFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_3DFACE));
 }

@@ -200,6 +200,28 @@ private slots:
         }
     }
 
+    // Under a dark palette every text reads clearly, the results included.
+    void readableUnderADarkPalette()
+    {
+        const QPalette light = QApplication::palette();
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(53, 53, 53));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+        QApplication::setPalette(dark);
+        m_driver.open(0);
+        QApplication::setPalette(light);
+        const auto rgb = [](const QColor &colour) {
+            return window_design::Rgb{colour.red(), colour.green(), colour.blue()};
+        };
+        for (const window_design::Control &control : window_design::kControls) {
+            const QPalette shown = m_driver.find(control.name)->palette();
+            const double contrast = window_behaviour::contrast(rgb(shown.color(QPalette::WindowText)),
+                                                               rgb(shown.color(QPalette::Window)));
+            QVERIFY2(contrast >= 4.5, control.name);
+        }
+    }
+
     // The start-up's own setting up loads Qt's Chinese texts, which a result's own menu uses too.
     void contextMenusReadChinese()
     {

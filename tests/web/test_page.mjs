@@ -321,6 +321,50 @@ test('chromium: phones, a tablet and 200 % zoom', async () => {
   }
 });
 
+// On a tablet every control answers a touch anywhere in the 24 × 24 px square centred on it; the
+// entries ask for a keyboard of digits. The controls that do not, named.
+test('chromium: touch targets on a tablet', async () => {
+  const tablet = await open(browsers.chromium, address,
+    {width: 768, height: 1024, deviceScaleFactor: 2, isMobile: true, hasTouch: true});
+  const missed = await tablet.evaluate(() => {
+    const out = [];
+    for (const tab of document.querySelectorAll('[role="tab"]')) {
+      tab.click();
+      for (const each of document.querySelectorAll('#Frm_main :is([role="tab"], .option, input[type="text"], button):not([hidden] *)')) {
+        const box = each.getBoundingClientRect();
+        const [x, y] = [box.left + box.width / 2, box.top + box.height / 2];
+        for (const [dx, dy] of [[-12, -12], [12, -12], [-12, 12], [12, 12], [0, -12], [0, 12], [-12, 0], [12, 0]]) {
+          const hit = document.elementFromPoint(x + dx * 0.99, y + dy * 0.99);
+          if (!each.contains(hit) && !hit?.contains(each)) out.push(`${each.id || each.parentElement.id} at ${dx}, ${dy}`);
+        }
+      }
+    }
+    return out;
+  });
+  assert.deepEqual(missed, []);
+  assert.equal(await tablet.$eval('#Text4', (box) => box.inputMode), 'decimal');
+});
+
+// A high-contrast scheme, light and dark: the front tab and the results in colours of their own.
+test('chromium: forced colours', async () => {
+  const page = await open(browsers.chromium);
+  const devTools = await page.createCDPSession();
+  for (const scheme of ['light', 'dark']) {
+    await devTools.send('Emulation.setEmulatedMedia', {features: [{name: 'forced-colors', value: 'active'},
+      {name: 'prefers-color-scheme', value: scheme}]});
+    await type(page, 'Text1', '100');
+    await type(page, 'Text2', '10');
+    await click(page, 'Command2');
+    const colours = await page.evaluate(() => {
+      const style = (name) => getComputedStyle(document.getElementById(name));
+      return {front: style('SSTab1-tab0').backgroundColor, back: style('SSTab1-tab1').backgroundColor,
+        result: style('Label5').color, caption: style('Label7').color};
+    });
+    assert.notEqual(colours.front, colours.back, `${scheme}: the front tab stands apart`);
+    assert.notEqual(colours.result, colours.caption, `${scheme}: the result stands apart`);
+  }
+});
+
 // In another page's frame the calculator leaves the focus to its host.
 test('chromium: in a frame, the host keeps the focus', async () => {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'lirevox-host-'));

@@ -107,9 +107,11 @@ function showResult(calculator, result) {
   if (!result) return;
   const room = output.clientWidth - 1;
   const family = getComputedStyle(output).fontFamily;
-  core.resultFits = (points) => measure(result, `bold ${(points * 96) / 72}px ${family}`) <= room;
+  // Drawn at the page's scale, and never below the browser's minimum font size.
+  const drawnSize = (points) => Math.max((points * 96 * scale) / 72, minimumFont);
+  core.resultFits = (points) => measure(result, `bold ${drawnSize(points)}px ${family}`) <= room;
   const fit = askJson('lirevox_fit_result', calculator.points);
-  shown.style.fontSize = `${(fit.pointSize * 96) / 72}px`;
+  shown.style.fontSize = `${(fit.pointSize * 96) / 72 / 16}rem`;
   if (fit.ownSize) return;
   const tooltipFont = getComputedStyle(document.body).font;
   core.lineFits = (line) => measure(line, tooltipFont) <= screen.availWidth - 32;
@@ -164,11 +166,29 @@ function onKey(event) {
   }
 }
 
-// The window as a whole, scaled down to the width the browser gives the page: the root's width,
-// which on a phone is the screen's, where the window's own width would widen the viewport.
+// The smallest font size the browser draws text at (the user's minimum font size, if any): the size
+// it draws a one-pixel probe at.
+function minimumFontSize() {
+  const probe = document.createElement('span');
+  probe.style.cssText = 'position:absolute;visibility:hidden;font-size:1px;line-height:1';
+  probe.textContent = '一';
+  document.body.append(probe);
+  const size = probe.getBoundingClientRect().height;
+  probe.remove();
+  return size;
+}
+
+// The window as a whole, grown by the factor the browser's minimum font size imposes on its smallest
+// text, else scaled down to the width the browser gives the page: the root's width, which on a
+// phone is the screen's, where the window's own width would widen the viewport.
+let scale = 1;
+let minimumFont = 1;
 function scaleToViewport() {
-  const room = document.documentElement.clientWidth;
-  document.documentElement.style.setProperty('--zoom', String(Math.min(1, room / design.width)));
+  minimumFont = minimumFontSize();
+  const grown = minimumFont / design.smallestText;
+  const fitted = Math.min(1, document.documentElement.clientWidth / design.width);
+  scale = grown > 1 ? grown : fitted;
+  document.documentElement.style.setProperty('--zoom', String(scale));
 }
 
 // What the user did before the core was ready, answered in order: clicks as clicks, keys from

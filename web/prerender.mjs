@@ -22,12 +22,14 @@ const captions = new Map(design.described.map(([box, caption]) => [caption, box]
 const escaped = (text) => text.replace(/[&<>"]/g, (mark) => `&#${mark.charCodeAt(0)};`);
 const attributes = (pairs) => Object.entries(pairs).map(([name, value]) => ` ${name}="${escaped(String(value))}"`).join('');
 const stack = (faces, generic) => [...faces.map((face) => `'${face}'`), generic].join(', ');
+// Design pixels in rem, which the page scales as a whole.
+const rem = (px) => `${px / 16}rem`;
 const px = (points) => (points * 96) / 72;
 
 function element(each, inside) {
   const caption = escaped(units.get(each.name) ?? each.caption);
-  const style = `left:${each.left}px;top:${each.top}px;width:${each.width}px;height:${each.height}px`
-    + (each.font.song ? `;font:${each.font.bold ? 'bold ' : ''}${px(each.font.points)}px ${stack(design.songFaces, 'serif')}` : '');
+  const style = `left:${rem(each.left)};top:${rem(each.top)};width:${rem(each.width)};height:${rem(each.height)}`
+    + (each.font.song ? `;font:${each.font.bold ? 'bold ' : ''}${rem(px(each.font.points))} ${stack(design.songFaces, 'serif')}` : '');
   const own = {id: each.name, style};
   const box = described.get(each.name);
   switch (each.kind) {
@@ -55,14 +57,15 @@ const pages = design.tabs.map((caption, index) => `<div role="tabpanel"${attribu
   'aria-labelledby': `SSTab1-tab${index}`})}${index === 0 ? '' : ' hidden'}>${within('SSTab1', index).map((each) => element(each, '')).join('')}</div>`);
 const inside = {Frame1: within('Frame1', -1).map((each) => element(each, '')).join(''),
   SSTab1: `<div role="tablist">${tabs.join('')}</div>${pages.join('')}`};
-const controls = `<style>:root{--ui-faces:${stack(design.uiFaces, 'sans-serif')};--strip:${design.stripHeight}px;`
+const controls = `<style>:root{--ui-faces:${stack(design.uiFaces, 'sans-serif')};--strip:${rem(design.stripHeight)};`
   + `--result:${design.resultColour}}</style>`
-  + `<main id="Frm_main" style="width:${design.width}px;height:${design.height}px">`
+  + `<main id="Frm_main" style="width:${rem(design.width)};height:${rem(design.height)}">`
   + `${within('Frm_main', -1).map((each) => element(each, inside[each.name] ?? '')).join('')}</main>`
   + `<dialog id="message" aria-labelledby="message-title" aria-describedby="message-prompt"><h1 id="message-title">`
   + `${escaped(design.errorTitle)}</h1><p id="message-prompt"></p><form method="dialog"><button id="message-ok">`
   + `${escaped(design.errorButton)}</button></form></dialog>`;
 const resultPoints = new Map(design.controls.map((each) => [each.name, each.font.points]));
 const pageDesign = {width: design.width, cannotCompute: design.cannotCompute,
+  smallestText: Math.min(...design.controls.map((each) => px(each.font.points))),
   calculators: design.calculators.map((calculator) => ({...calculator, points: resultPoints.get(calculator.result)}))};
 process.stdout.write(JSON.stringify({title: design.title, controls, design: JSON.stringify(pageDesign)}));

@@ -345,6 +345,69 @@ test('chromium: touch targets on a tablet', async () => {
   assert.equal(await tablet.$eval('#Text4', (box) => box.inputMode), 'decimal');
 });
 
+// What collides on each tab, named: two controls' texts (or an entry box) that overlap, a text
+// cut by its control, a control outside the window.
+const collisions = (page) => page.evaluate(() => {
+  const out = [];
+  const inside = (inner, outer) => inner.left >= outer.left - 0.5 && inner.right <= outer.right + 0.5
+    && inner.top >= outer.top - 0.5 && inner.bottom <= outer.bottom + 0.5;
+  const window_ = document.getElementById('Frm_main').getBoundingClientRect();
+  for (const tab of document.querySelectorAll('[role="tab"]')) {
+    tab.click();
+    const boxes = [];
+    for (const each of document.querySelectorAll('#Frm_main :is(label, span, legend, button, output, input[type="text"]):not([hidden] *)')) {
+      if (each.closest('output') && each.localName === 'span') continue;
+      const own = each.getBoundingClientRect();
+      if (!inside(own, window_)) out.push(`${tab.id}: ${each.id} outside the window`);
+      const range = document.createRange();
+      range.selectNodeContents(each);
+      const text = each.localName === 'input' ? own : range.getBoundingClientRect();
+      if (!text.width) continue;
+      // Cut sideways; a face's line may be taller than a label, by design.
+      if (each.localName !== 'output' && (text.left < own.left - 0.5 || text.right > own.right + 0.5)) {
+        out.push(`${tab.id}: the text of ${each.id || each.textContent} cut`);
+      }
+      boxes.push([each.id || each.textContent, text]);
+    }
+    for (const [index, [name, box]] of boxes.entries()) {
+      for (const [other, against] of boxes.slice(index + 1)) {
+        if (box.left < against.right - 0.5 && against.left < box.right - 0.5 && box.top < against.bottom - 0.5
+          && against.top < box.bottom - 0.5) out.push(`${tab.id}: ${name} overlaps ${other}`);
+      }
+    }
+  }
+  document.querySelector('[role="tab"]').click();
+  return out;
+});
+
+// A minimum font size, as low-vision users set: the window grows as a whole, and nothing collides.
+test('a minimum font size of 20 and 24 px', async () => {
+  for (const minimum of [20, 24]) {
+    const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lirevox-chromium-'));
+    fs.mkdirSync(path.join(profile, 'Default'));
+    fs.writeFileSync(path.join(profile, 'Default/Preferences'),
+      JSON.stringify({webkit: {webprefs: {minimum_font_size: minimum}}}));
+    const enlarged = {
+      chromium: await puppeteer.launch({executablePath: '/usr/bin/chromium', userDataDir: profile,
+        args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking']}),
+      firefox: await puppeteer.launch({browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
+        extraPrefsFirefox: {'font.minimum-size.zh-CN': minimum}}),
+    };
+    for (const [name, browser] of Object.entries(enlarged)) {
+      const page = await open(browser, address, {width: 1280, height: 900});
+      for (const [tab, upper, lower, compute] of [[0, 'Text1', 'Text2', 'Command2'], [1, 'Text4', 'Text3', 'Command1']]) {
+        await click(page, `SSTab1-tab${tab}`);
+        await type(page, upper, '100');
+        await type(page, lower, '10');
+        await click(page, compute);
+      }
+      assert.deepEqual(await collisions(page), [], `${name}, at least ${minimum} px`);
+      await browser.close();
+    }
+    fs.rmSync(profile, {recursive: true});
+  }
+});
+
 // A high-contrast scheme, light and dark: the front tab and the results in colours of their own.
 test('chromium: forced colours', async () => {
   const page = await open(browsers.chromium);

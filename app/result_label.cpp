@@ -52,7 +52,7 @@ bool ResultLabel::event(QEvent *event)
     // The tooltip's margins, its indent and a character's width for the overhang of a line's ends.
     const QFontMetrics metrics(QToolTip::font());
     const int frame = 1 + style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth, nullptr, this);
-    const int room = shownOn->availableGeometry().width() - 2 * frame - 2 - metrics.maxWidth();
+    const int room = window_behaviour::tooltipRoom(shownOn->availableGeometry().width(), frame + 1, metrics.maxWidth());
     QStringList lines;
     for (const std::string &line : window_behaviour::tooltipLines(toolTip().toStdString(), [&](std::string_view part) {
              return metrics.horizontalAdvance(QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size())))
@@ -77,7 +77,7 @@ void ResultLabel::changeEvent(QEvent *event)
 // is a result to show.
 void ResultLabel::fit()
 {
-    const int room = contentsRect().width() - 1;
+    const int room = window_behaviour::resultRoom(contentsRect().width());
     QFont fitted = m_ownFont;
     if (!text().isEmpty())
         fitted.setPointSizeF(window_behaviour::fitResult(m_ownFont.pointSizeF(), [&](double size) {

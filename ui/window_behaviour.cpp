@@ -202,6 +202,16 @@ ResultFit fitResult(double ownPointSize, const std::function<bool(double)> &fits
     return fit;
 }
 
+int resultRoom(int labelWidth)
+{
+    return labelWidth - 1;
+}
+
+int tooltipRoom(int screenWidth, int borderAndMargin, int widestCharacter)
+{
+    return screenWidth - 2 * borderAndMargin - widestCharacter;
+}
+
 std::vector<std::string> tooltipLines(std::string_view text, const std::function<bool(std::string_view)> &fits)
 {
     std::vector<std::string> lines(1);

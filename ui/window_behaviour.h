@@ -113,6 +113,14 @@ struct ResultFit {
 
 inline constexpr double kSmallestResultPointSize = 7;
 
+// The room a result has in its label, in the label's own units: its width less one, for the last
+// glyph's overhang.
+[[nodiscard]] int resultRoom(int labelWidth);
+
+// The room a line of a tooltip has on a screen: the screen's width less the tooltip's border and
+// margin on either side, and less one character for the overhang of a line's ends.
+[[nodiscard]] int tooltipRoom(int screenWidth, int borderAndMargin, int widestCharacter);
+
 // fits tells whether the whole result fits its label at a point size.
 [[nodiscard]] ResultFit fitResult(double ownPointSize, const std::function<bool(double)> &fits);
 

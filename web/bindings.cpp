@@ -232,6 +232,16 @@ EMSCRIPTEN_KEEPALIVE const char *lirevox_fit_result(double ownPointSize)
                   + ",\"ownSize\":" + (fit.ownSize ? "true" : "false") + "}");
 }
 
+EMSCRIPTEN_KEEPALIVE const char *lirevox_result_room(int labelWidth)
+{
+    return answer(std::to_string(window_behaviour::resultRoom(labelWidth)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char *lirevox_tooltip_room(int screenWidth, int borderAndMargin, int widestCharacter)
+{
+    return answer(std::to_string(window_behaviour::tooltipRoom(screenWidth, borderAndMargin, widestCharacter)));
+}
+
 EMSCRIPTEN_KEEPALIVE const char *lirevox_tooltip(const char *text)
 {
     std::string lines;

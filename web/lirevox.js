@@ -105,7 +105,7 @@ function showResult(calculator, result) {
   shown.style.fontSize = '';
   output.removeAttribute('title');
   if (!result) return;
-  const room = output.clientWidth - 1;
+  const room = Number(ask('lirevox_result_room', output.clientWidth));
   const family = getComputedStyle(output).fontFamily;
   // Drawn at the page's scale, and never below the browser's minimum font size.
   const drawnSize = (points) => Math.max((points * 96 * scale) / 72, minimumFont);
@@ -113,8 +113,11 @@ function showResult(calculator, result) {
   const fit = askJson('lirevox_fit_result', calculator.points);
   shown.style.fontSize = `${(fit.pointSize * 96) / 72 / 16}rem`;
   if (fit.ownSize) return;
+  // The browser's tooltip: its border and margin about a character's width, in its own font.
   const tooltipFont = getComputedStyle(document.body).font;
-  core.lineFits = (line) => measure(line, tooltipFont) <= screen.availWidth - 32;
+  const widest = measure('一', tooltipFont);
+  const lineRoom = Number(ask('lirevox_tooltip_room', screen.availWidth, widest, widest));
+  core.lineFits = (line) => measure(line, tooltipFont) <= lineRoom;
   output.title = ask('lirevox_tooltip', result);
 }
 

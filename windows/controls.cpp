@@ -258,10 +258,15 @@ std::wstring Frm_main::wrappedTooltip(const std::wstring &text) const
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
-    const int room = monitor.rcWork.right - monitor.rcWork.left - MulDiv(16, m_fonts->dpi(), 96);
-    SendMessageW(m_tooltip, TTM_SETMAXTIPWIDTH, 0, room);
     HDC dc = GetDC(m_tooltip);
     const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(m_tooltip, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    // The tooltip's border, and its margin, which comctl32 keeps at a few pixels of the dpi.
+    const int room = window_behaviour::tooltipRoom(monitor.rcWork.right - monitor.rcWork.left,
+                                                   GetSystemMetrics(SM_CXBORDER) + MulDiv(4, m_fonts->dpi(), 96),
+                                                   metrics.tmMaxCharWidth);
+    SendMessageW(m_tooltip, TTM_SETMAXTIPWIDTH, 0, room);
     std::wstring wrapped;
     for (const std::string &line : window_behaviour::tooltipLines(narrow(text), [dc, room](std::string_view part) {
              const std::wstring wide = widen(part);

@@ -78,7 +78,7 @@ void ResultBox::refit()
     }
     RECT client{};
     GetClientRect(m_edit, &client);
-    const int room = static_cast<int>(client.right) - 1;
+    const int room = window_behaviour::resultRoom(static_cast<int>(client.right));
     m_fit = text.empty() ? window_behaviour::ResultFit{.pointSize = m_style.pointSize}
                          : window_behaviour::fitResult(m_style.pointSize, [&](double size) {
                                HFONT font = DesignFonts::create(m_style, size, m_dpi);

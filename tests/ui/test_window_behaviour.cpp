@@ -48,9 +48,9 @@ TEST_CASE("the Tab key from a control that is no stop")
     };
     // clang-format on
     for (const Row &row : rows) {
-        CAPTURE(row.from);
+        INFO("from ", std::string(row.from));
         CAPTURE(row.forward);
-        CHECK(std::string(nextTabStop(row.from, row.forward, row.front, row.selected).name) == row.next);
+        CHECK(std::string(nextTabStop(row.from, row.forward, row.front, row.selected).name) == std::string(row.next));
     }
 }
 
@@ -87,7 +87,7 @@ TEST_CASE("a result drawn at its own size, smaller, or cut")
         CAPTURE(row.widest);
         const ResultFit fit = fitResult(10.5, [&row](double points) { return points <= row.widest; });
         CHECK(fit.pointSize == row.size);
-        CHECK(std::string(fit.cut ? "cut" : fit.ownSize ? "own size" : "smaller") == row.drawn);
+        CHECK(std::string(fit.cut ? "cut" : fit.ownSize ? "own size" : "smaller") == std::string(row.drawn));
     }
 }
 
@@ -149,8 +149,8 @@ TEST_CASE("what a key does")
     };
     // clang-format on
     for (const Row &row : rows) {
-        CAPTURE(row.name);
-        CHECK(said(keyOutcome(row.press, row.focused, row.front, Host::Desktop)) == row.action);
+        INFO(std::string(row.name));
+        CHECK(said(keyOutcome(row.press, row.focused, row.front, Host::Desktop)) == std::string(row.action));
     }
     // The browser keeps Ctrl+Tab and Ctrl+PageDown/PageUp for its own tabs.
     CHECK(said(keyOutcome({Key::Tab, true}, Kind::TextBox, 1, Host::Browser)) == "default");
@@ -199,8 +199,8 @@ TEST_CASE("a result in red wherever red reads clearly")
         {"high contrast white", true, {255, 255, 255}, {55, 0, 110}, {0, 0, 0}, "#37006e"},
     };
     for (const Row &row : rows) {
-        CAPTURE(row.name);
-        CHECK(hex(resultColour(row.usersColours, row.background, {row.highlight, row.text})) == row.drawn);
+        INFO(std::string(row.name));
+        CHECK(hex(resultColour(row.usersColours, row.background, {row.highlight, row.text})) == std::string(row.drawn));
     }
     CHECK(contrast({255, 255, 255}, {0, 0, 0}) == doctest::Approx(21));
 }

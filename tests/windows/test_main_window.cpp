@@ -236,7 +236,7 @@ TEST_CASE("every control by its ID, at its design place, size and font, at 96 an
         for (const Control &control : kControls) {
             const auto px = [dpi](int twips) { return std::to_string(window_behaviour::pixels(twips, dpi)); };
             const FontStyle style = fontStyle(control.font);
-            INFO(control.name);
+            INFO(std::string(control.name));
             CHECK(g_driver.placeAndFont(control)
                   == px(control.left) + " " + px(control.top) + " " + px(control.width) + " " + px(control.height)
                       + (style.song ? ", Song " : ", UI ") + std::to_string(std::lround(style.pointSize * dpi / 72))
@@ -281,7 +281,7 @@ TEST_CASE("input before the first idle moment finds every control made")
          }},
     };
     for (const auto &[name, input] : inputs) {
-        INFO(name, " before the first idle moment");
+        INFO(std::string(name), " before the first idle moment");
         g_driver.openShown();
         g_driver.pump(false);
         CHECK(g_driver.find("Label9") == nullptr);
@@ -289,14 +289,14 @@ TEST_CASE("input before the first idle moment finds every control made")
         CHECK(g_driver.window->lastFault().empty());
         const int dpi = std::string_view(name) == "a dpi change" ? 144 : 96;
         for (const Control &control : kControls) {
-            INFO(control.name);
+            INFO(std::string(control.name));
             REQUIRE(g_driver.find(control.name) != nullptr);
             const auto px = [dpi](int twips) { return std::to_string(window_behaviour::pixels(twips, dpi)); };
             CHECK(g_driver.placeAndFont(control).starts_with(px(control.left) + " " + px(control.top) + " "
                                                              + px(control.width) + " " + px(control.height) + ","));
         }
         for (const auto &unit : window_behaviour::unitCaptions(g_driver.window->bandFlag())) {
-            INFO(unit.label);
+            INFO(std::string(unit.label));
             CHECK(g_driver.text(unit.label) == unit.caption);
         }
     }
@@ -316,7 +316,10 @@ TEST_CASE("a result drawn whole, smaller, or visibly cut")
     g_driver.setText("Text3", "1");
     g_driver.click("Command1");
     const std::wstring result = windowText(box.window());
-    CHECK((box.fit().cut && box.fit().pointSize == 7 && box.tooltip() == result && result.size() == 206));
+    CHECK(result.size() == 206);
+    CHECK(box.fit().cut);
+    CHECK(box.fit().pointSize == 7);
+    CHECK(box.tooltip() == result);
     SendMessageW(box.window(), EM_SETSEL, 0, 0);
     SendMessageW(box.window(), WM_COPY, 0, 0);
     REQUIRE(OpenClipboard(nullptr));
@@ -339,7 +342,9 @@ TEST_CASE("a result drawn whole, smaller, or visibly cut")
     }
     RECT shown{};
     GetWindowRect(tip, &shown);
-    CHECK((IsWindowVisible(tip) && shown.left >= monitor.rcWork.left && shown.right <= monitor.rcWork.right));
+    CHECK(IsWindowVisible(tip));
+    CHECK(shown.left >= monitor.rcWork.left);
+    CHECK(shown.right <= monitor.rcWork.right);
 }
 
 // The program file's icon and version record, which the tests carry too.
@@ -359,9 +364,14 @@ TEST_CASE("the icon is 24 x 24 in 256 colours, and the version 1.0.0.0")
     VS_FIXEDFILEINFO *fixed = nullptr;
     wchar_t *company = nullptr;
     UINT size = 0;
-    CHECK((VerQueryValueW(version.data(), L"\\", reinterpret_cast<void **>(&fixed), &size)
-           && VerQueryValueW(version.data(), L"\\StringFileInfo\\080404b0\\CompanyName",
-                             reinterpret_cast<void **>(&company), &size)
-           && fixed->dwFileVersionMS + fixed->dwFileVersionLS + fixed->dwProductVersionMS == 2 * 0x00010000
-           && std::wstring(company) == L"Oztrabel"));
+    REQUIRE(VerQueryValueW(version.data(), L"\\", reinterpret_cast<void **>(&fixed), &size));
+    const auto dotted = [](DWORD high, DWORD low) {
+        return std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." + std::to_string(HIWORD(low))
+            + "." + std::to_string(LOWORD(low));
+    };
+    CHECK(dotted(fixed->dwFileVersionMS, fixed->dwFileVersionLS) == "1.0.0.0");
+    CHECK(dotted(fixed->dwProductVersionMS, fixed->dwProductVersionLS) == "1.0.0.0");
+    REQUIRE(VerQueryValueW(version.data(), L"\\StringFileInfo\\080404b0\\CompanyName",
+                           reinterpret_cast<void **>(&company), &size));
+    CHECK(std::wstring(company) == L"Oztrabel");
 }

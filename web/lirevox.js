@@ -29,6 +29,33 @@ function afterNextFrame() {
   }));
 }
 
+// The smallest font size the browser draws text at (the user's minimum font size, if any): the size
+// it draws a one-pixel probe at.
+function minimumFontSize() {
+  const probe = document.createElement('span');
+  probe.style.cssText = 'position:absolute;visibility:hidden;font-size:1px;line-height:1';
+  probe.textContent = '一';
+  document.body.append(probe);
+  const size = probe.getBoundingClientRect().height;
+  probe.remove();
+  return size;
+}
+
+// The window as a whole, grown by the factor the browser's minimum font size imposes on its smallest
+// text, else scaled down to the width the browser gives the page: the root's width, which on a
+// phone is the screen's, where the window's own width would widen the viewport.
+let scale = 1;
+let minimumFont = 1;
+function scaleToViewport() {
+  minimumFont = minimumFontSize();
+  const grown = minimumFont / design.smallestText;
+  const fitted = Math.min(1, document.documentElement.clientWidth / design.width);
+  scale = grown > 1 ? grown : fitted;
+  document.documentElement.style.setProperty('--zoom', String(scale));
+}
+
+// The window is scaled for the screen before its first frame, the core after it.
+scaleToViewport();
 let core;
 try {
   await afterNextFrame();
@@ -182,31 +209,6 @@ function onKey(event) {
   }
 }
 
-// The smallest font size the browser draws text at (the user's minimum font size, if any): the size
-// it draws a one-pixel probe at.
-function minimumFontSize() {
-  const probe = document.createElement('span');
-  probe.style.cssText = 'position:absolute;visibility:hidden;font-size:1px;line-height:1';
-  probe.textContent = '一';
-  document.body.append(probe);
-  const size = probe.getBoundingClientRect().height;
-  probe.remove();
-  return size;
-}
-
-// The window as a whole, grown by the factor the browser's minimum font size imposes on its smallest
-// text, else scaled down to the width the browser gives the page: the root's width, which on a
-// phone is the screen's, where the window's own width would widen the viewport.
-let scale = 1;
-let minimumFont = 1;
-function scaleToViewport() {
-  minimumFont = minimumFontSize();
-  const grown = minimumFont / design.smallestText;
-  const fitted = Math.min(1, document.documentElement.clientWidth / design.width);
-  scale = grown > 1 ? grown : fitted;
-  document.documentElement.style.setProperty('--zoom', String(scale));
-}
-
 // What the user did before the core was ready, answered in order: clicks as clicks, keys from
 // wherever the focus is now, a character typed into the box that has it.
 function answerEarly(kept) {
@@ -234,7 +236,6 @@ design.calculators.forEach((calculator, index) => {
 document.addEventListener('keydown', onKey);
 document.addEventListener('pointerdown', hideTip, true);
 addEventListener('resize', scaleToViewport);
-scaleToViewport();
 showTab(0);
 danwei();
 // The tab strip takes the focus, unless the user has put it elsewhere already, or the page is in

@@ -200,6 +200,21 @@ private slots:
         }
     }
 
+    // A paste longer than Qt's usual limit of an entry box is kept whole, so it is not read as
+    // another number: forty thousand digits are beyond the double range.
+    void keepsALongPasteWhole()
+    {
+        m_driver.open(0);
+        QGuiApplication::clipboard()->setText(QString(40'000, u'9'));
+        QWidget *box = m_driver.find("Text1");
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->property("text").toString().size(), 40'000);
+        m_driver.setText("Text2", "10");
+        QCOMPARE(QString::fromStdString(m_driver.click("Command2")).section(u'|', 1, 1),
+                 u"数值溢出，请检查输入的参数！"_s);
+    }
+
     // Under a dark palette every text reads clearly, the results included.
     void readableUnderADarkPalette()
     {

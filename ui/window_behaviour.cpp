@@ -144,6 +144,21 @@ int tabOf(const Control &control)
     return -1;
 }
 
+bool inFirstFrame(const Control &control)
+{
+    const int tab = tabOf(control);
+    return tab < 0 || tab == kTabAtLoad;
+}
+
+std::string_view captionFor(const Control &control, BandFlag flag)
+{
+    if (flag != 0)
+        for (const auto &unit : unitCaptions(flag))
+            if (unit.label == std::string_view(control.name))
+                return unit.caption;
+    return control.caption;
+}
+
 const std::vector<const Control *> &tabStops()
 {
     static const std::vector<const Control *> stops = [] {

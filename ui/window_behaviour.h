@@ -95,6 +95,14 @@ enum class Host { Desktop, Browser };
 // The index of the tab a control lies on, or -1 for one on the window or in Frame1.
 [[nodiscard]] int tabOf(const window_design::Control &control);
 
+// Whether the first frame shows the control: those on the window, in Frame1 and on the tab in front
+// at load. The others can be made after it, before any input that could reach them.
+[[nodiscard]] bool inFirstFrame(const window_design::Control &control);
+
+// What a control shows when it is made: a band-dependent unit label made after the load step (flag
+// not 0) shows its band's unit, every other control its design caption.
+[[nodiscard]] std::string_view captionFor(const window_design::Control &control, BandFlag flag);
+
 // A design measure in twips as pixels at a dpi, to the nearest pixel.
 [[nodiscard]] int pixels(int twips, int dpi);
 

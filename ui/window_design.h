@@ -20,6 +20,8 @@ inline constexpr std::array kTabCaptions = {"频率计算", "电容计算", "电
 // The option that selects the high band, which is selected when the window opens.
 inline constexpr const char *kHighBandOption = "Option4";
 inline constexpr const char *kSelectedAtStart = kHighBandOption;
+// The tab in front when the window opens.
+inline constexpr int kTabAtLoad = 0;
 
 // A control's coordinates are relative to the window's client area, to the outer corner of
 // Frame1, or to the outer corner of the tab control, tab strip included, for a control on a tab.

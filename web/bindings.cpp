@@ -149,9 +149,9 @@ std::string designJson()
     return "{\"title\":" + quoted(kTitle) + ",\"width\":" + px(kClientWidth) + ",\"height\":" + px(kClientHeight)
         + ",\"stripHeight\":" + std::to_string(kTabStripHeightPixels) + ",\"resultColour\":\"rgb("
         + std::to_string(kResultColour.red) + "," + std::to_string(kResultColour.green) + ","
-        + std::to_string(kResultColour.blue) + ")\"" + ",\"tabs\":" + texts(kTabCaptions)
-        + ",\"selectedAtStart\":" + quoted(kSelectedAtStart) + ",\"songFaces\":" + texts(kSongFaces)
-        + ",\"uiFaces\":" + texts(kUiFaces) + ",\"errorTitle\":" + quoted(kErrorTitle)
+        + std::to_string(kResultColour.blue) + ")\"" + ",\"tabs\":" + texts(kTabCaptions) + ",\"selectedAtStart\":"
+        + quoted(kSelectedAtStart) + ",\"tabAtLoad\":" + std::to_string(kTabAtLoad) + ",\"songFaces\":"
+        + texts(kSongFaces) + ",\"uiFaces\":" + texts(kUiFaces) + ",\"errorTitle\":" + quoted(kErrorTitle)
         + ",\"errorButton\":" + quoted(kErrorButton) + ",\"cannotCompute\":" + quoted(kCannotCompute) + ",\"controls\":"
         + list(kControls,
                [&](const Control &control) {

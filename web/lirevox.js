@@ -236,11 +236,11 @@ design.calculators.forEach((calculator, index) => {
 document.addEventListener('keydown', onKey);
 document.addEventListener('pointerdown', hideTip, true);
 addEventListener('resize', scaleToViewport);
-showTab(0);
+showTab(design.tabAtLoad);
 danwei();
 // The tab strip takes the focus, unless the user has put it elsewhere already, or the page is in
 // another's frame, whose keys are its host's until the user clicks into it.
-if (window.top === window && (document.activeElement === document.body || !document.activeElement)) tabs()[0].focus();
+if (window.top === window && (document.activeElement === document.body || !document.activeElement)) tabs()[design.tabAtLoad].focus();
 answerEarly(lirevoxEarly.ready());
 // Ready, since how many milliseconds after navigation.
 document.documentElement.dataset.ready = String(Math.round(performance.now()));

@@ -52,9 +52,9 @@ function element(each, inside) {
 
 const within = (container, tab) => design.controls.filter((each) => each.container === container && each.tab === tab);
 const tabs = design.tabs.map((caption, index) => `<button type="button" role="tab"${attributes({id: `SSTab1-tab${index}`,
-  'aria-controls': `SSTab1-page${index}`, 'aria-selected': index === 0, tabindex: index === 0 ? 0 : -1})}>${escaped(caption)}</button>`);
+  'aria-controls': `SSTab1-page${index}`, 'aria-selected': index === design.tabAtLoad, tabindex: index === design.tabAtLoad ? 0 : -1})}>${escaped(caption)}</button>`);
 const pages = design.tabs.map((caption, index) => `<div role="tabpanel"${attributes({id: `SSTab1-page${index}`,
-  'aria-labelledby': `SSTab1-tab${index}`})}${index === 0 ? '' : ' hidden'}>${within('SSTab1', index).map((each) => element(each, '')).join('')}</div>`);
+  'aria-labelledby': `SSTab1-tab${index}`})}${index === design.tabAtLoad ? '' : ' hidden'}>${within('SSTab1', index).map((each) => element(each, '')).join('')}</div>`);
 const inside = {Frame1: within('Frame1', -1).map((each) => element(each, '')).join(''),
   SSTab1: `<div role="tablist">${tabs.join('')}</div>${pages.join('')}`};
 const controls = `<style>:root{--ui-faces:${stack(design.uiFaces, 'sans-serif')};--strip:${rem(design.stripHeight)};`
@@ -65,7 +65,7 @@ const controls = `<style>:root{--ui-faces:${stack(design.uiFaces, 'sans-serif')}
   + `${escaped(design.errorTitle)}</h1><p id="message-prompt"></p><form method="dialog"><button id="message-ok">`
   + `${escaped(design.errorButton)}</button></form></dialog>`;
 const resultPoints = new Map(design.controls.map((each) => [each.name, each.font.points]));
-const pageDesign = {width: design.width, cannotCompute: design.cannotCompute,
+const pageDesign = {width: design.width, cannotCompute: design.cannotCompute, tabAtLoad: design.tabAtLoad,
   smallestText: Math.min(...design.controls.map((each) => px(each.font.points))),
   calculators: design.calculators.map((calculator) => ({...calculator, points: resultPoints.get(calculator.result)}))};
 process.stdout.write(JSON.stringify({title: design.title, controls, design: JSON.stringify(pageDesign)}));

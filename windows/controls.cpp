@@ -52,17 +52,6 @@ void sizeTabs(HWND tabs, int dpi)
                         MulDiv(kTabStripHeightPixels, dpi, 96));
 }
 
-// What a control shows when it is made: a band-dependent unit label made after the load step shows
-// its band's unit, every other control its design caption.
-std::string_view captionFor(const Control &control, window_behaviour::BandFlag flag)
-{
-    if (flag != 0)
-        for (const auto &unit : window_behaviour::unitCaptions(flag))
-            if (unit.label == std::string_view(control.name))
-                return unit.caption;
-    return control.caption;
-}
-
 struct WindowKind {
     const wchar_t *className;
     DWORD style;
@@ -120,18 +109,18 @@ void Frm_main::buildControls(bool shownFirst)
 {
     const int dpi = m_fonts->dpi();
     for (const Control &each : kControls) {
-        if ((window_behaviour::tabOf(each) <= 0) != shownFirst)
+        if (window_behaviour::inFirstFrame(each) != shownFirst)
             continue;
         const WindowKind kind = kindOf(each.kind);
         // Every control but the second option ends a group, so the options are one group.
         const DWORD group = each.name == std::string_view("Option3") ? 0 : WS_GROUP;
         const DWORD visible = shownFirst ? WS_VISIBLE : 0;
         const RECT place = placeOf(each, dpi);
-        HWND window
-            = CreateWindowExW(kind.extendedStyle, kind.className, widen(captionFor(each, flag)).c_str(),
-                              WS_CHILD | visible | group | kind.style, place.left, place.top, place.right - place.left,
-                              place.bottom - place.top, m_window,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(each.name))), nullptr, nullptr);
+        HWND window = CreateWindowExW(
+            kind.extendedStyle, kind.className, widen(window_behaviour::captionFor(each, flag)).c_str(),
+            WS_CHILD | visible | group | kind.style, place.left, place.top, place.right - place.left,
+            place.bottom - place.top, m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(each.name))),
+            nullptr, nullptr);
         if (each.kind != Kind::Result)
             SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts->get(each.font)), FALSE);
         if (each.kind == Kind::TextBox)

@@ -142,7 +142,7 @@ void Frm_main::idle()
 // The controls made so far are the front tab's, shown.
 void Frm_main::load()
 {
-    TabCtrl_SetCurSel(control("SSTab1"), 0);
+    TabCtrl_SetCurSel(control("SSTab1"), kTabAtLoad);
     danwei();
     m_focus = control("SSTab1");
 }

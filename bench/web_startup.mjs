@@ -1,28 +1,42 @@
 // SPDX-FileCopyrightText: 2026 Oztrabel
 // SPDX-License-Identifier: MIT
 
-// The web edition's start-up in Chromium against its floor, bench/web/floor.html (a bare page of the
-// window's size laying out two Chinese labels in the window's and the Song face), in alternation:
+// The web edition's start-up in Chromium (or Firefox ESR) against two floors, in rotation: the first
+// bench/web/floor.html (a bare page of the window's size laying out two Chinese labels in the
+// window's and the Song face), the second the built page without its scripts. Reported:
 // milliseconds from navigation to the first frame with the band's units laid out (the floor's: its
 // labels), and until the calculator answers a click, against the floor's first frame; medians,
-// and the medians of the ratios against their targets. A benchmark, not a test: nothing fails.
-// usage: node bench/web_startup.mjs [RUNS] [BUILD_DIR] [CPU_SLOWDOWN]   (4: a cheap phone)
+// and the medians of the ratios against their targets; in Chromium also the page's JavaScript heap
+// once it is ready. A benchmark, not a test: nothing fails. Firefox's driver can slow no CPU.
+// usage: node bench/web_startup.mjs [RUNS] [BUILD_DIR] [CPU_SLOWDOWN] [chromium|firefox]
+//        (CPU_SLOWDOWN 4: a cheap phone)
+import {mkdtempSync, readFileSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 
 const runs = Number(process.argv[2] ?? 61);
 const build = process.argv[3] ?? 'build-web';
 const slowdown = Number(process.argv[4] ?? 1);
+const browserName = process.argv[5] ?? 'chromium';
+// The second floor is the page itself without its scripts: the design's controls, texts and faces,
+// as the build lays them out, with nothing behind them.
+const designFloor = path.join(mkdtempSync(path.join(tmpdir(), 'lirevox-floor-')), 'design_floor.html');
+writeFileSync(designFloor, readFileSync(path.join(build, 'lirevox.html'), 'utf8')
+  .replace(/<script[^>]*>[\s\S]*?<\/script>/g, ''));
 const pages = {
   floor: new URL('web/floor.html', import.meta.url).href,
+  designFloor: `file://${designFloor}`,
   lirevox: `file://${path.resolve(build, 'lirevox.html')}`,
 };
-const browser = await puppeteer.launch({executablePath: '/usr/bin/chromium',
-  args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update']});
+const browser = browserName === 'firefox'
+  ? await puppeteer.launch({browser: 'firefox', executablePath: '/usr/bin/firefox-esr'})
+  : await puppeteer.launch({executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update']});
 const page = await browser.newPage();
 await page.setViewport({width: 800, height: 600});
-const devTools = await page.createCDPSession();
-await devTools.send('Emulation.setCPUThrottlingRate', {rate: slowdown});
+const devTools = browserName === 'chromium' ? await page.createCDPSession() : null;
+await devTools?.send('Emulation.setCPUThrottlingRate', {rate: slowdown});
 
 // Milliseconds from navigation to the first frame with the high band's inductance unit laid out
 // (the floor: its Song label), as the page's own clock tells.
@@ -30,7 +44,7 @@ async function firstFrame(address) {
   await page.goto(address);
   return page.evaluate(() => new Promise((reported) => new PerformanceObserver((list) => {
     const painted = list.getEntriesByName('first-contentful-paint')[0];
-    const unit = document.getElementById(location.href.endsWith('floor.html') ? 'song' : 'Label4');
+    const unit = document.getElementById(location.href.endsWith('/floor.html') ? 'song' : 'Label4');
     if (painted && unit.textContent === 'μH(微亨)') reported(painted.startTime);
   }).observe({type: 'paint', buffered: true})));
 }
@@ -42,19 +56,32 @@ const ready = () => page.waitForFunction(() => document.documentElement.dataset.
   .then((handle) => handle.jsonValue()).then(Number);
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const times = {floor: [], lirevox: [], ready: []};
+const times = {floor: [], designFloor: [], lirevox: [], ready: [], heap: [], floorHeap: []};
 for (let run = -2; run < runs; ++run) {
   const floor = await firstFrame(pages.floor);
+  const floorHeap = devTools && (await devTools.send('Runtime.getHeapUsage')).usedSize;
+  const bareDesign = await firstFrame(pages.designFloor);
   const lirevox = await firstFrame(pages.lirevox);
   const answers = await ready();
+  const heap = devTools && (await devTools.send('Runtime.getHeapUsage')).usedSize;
   if (run < 0) continue;
+  times.heap.push(heap);
+  times.floorHeap.push(floorHeap);
   times.floor.push(floor);
+  times.designFloor.push(bareDesign);
   times.lirevox.push(lirevox);
   times.ready.push(answers);
 }
 await browser.close();
-const ratio = (name) => median(times[name].map((time, run) => time / times.floor[run])).toFixed(3);
-console.log(`Chromium, CPU ${slowdown} x slower, ${runs} pairs; floor: bench/web/floor.html`);
+const ratio = (name, floor = 'floor') => median(times[name].map((time, run) => time / times[floor][run])).toFixed(3);
+console.log(`${browserName}, CPU ${slowdown} x slower, ${runs} pairs; floor: bench/web/floor.html`);
 console.log(`floor    first frame ${median(times.floor).toFixed(1)} ms`);
+console.log(`design floor (the page without its scripts) first frame ${median(times.designFloor).toFixed(1)} ms`);
 console.log(`lirevox  first frame ${median(times.lirevox).toFixed(1)} ms, ready for input ${median(times.ready).toFixed(1)} ms`);
 console.log(`median ratios: first frame ${ratio('lirevox')} x (target 1.10), ready for input ${ratio('ready')} x the floor's first frame (target 1.50)`);
+console.log(`against the design floor: first frame ${ratio('lirevox', 'designFloor')} x, ready for input`
+  + ` ${ratio('ready', 'designFloor')} x its first frame`);
+if (devTools) {
+  console.log(`JavaScript heap used once ready: ${(median(times.heap) / 1024).toFixed(0)} KiB`
+    + ` (the floor's: ${(median(times.floorHeap) / 1024).toFixed(0)} KiB)`);
+}

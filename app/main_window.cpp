@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTimer>
 
 #include <algorithm>
 #include <limits>
@@ -61,9 +60,9 @@ QFont fontOf(Font font)
     return qfont;
 }
 
-QWidget *createControl(const Control &design, std::string_view shown, QWidget *parent)
+QWidget *createControl(const Control &design, QWidget *parent)
 {
-    const QString caption = QUtf8StringView(shown).toString();
+    const QString caption = QString::fromUtf8(design.caption);
     switch (design.kind) {
     case Frame:
         return new CaptionFrame(caption, parent);
@@ -134,21 +133,6 @@ const Control *designOf(const QObject *widget)
     return nullptr;
 }
 
-// The events by which a user could reach a hidden tab's control or change what it shows.
-bool isInput(QEvent::Type type)
-{
-    switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::TouchBegin:
-    case QEvent::Wheel:
-        return true;
-    default:
-        return false;
-    }
-}
-
 lirevox::Separators localeSeparators()
 {
     const QLocale locale = QLocale::system();
@@ -174,37 +158,18 @@ Frm_main::Frm_main(QWidget *parent)
     // and the window manager, adding the frame, moves the client area, which tells its size.
     move(screen()->availableGeometry().center() - rect().center());
 
-    buildControls(true);
-    SSTab1 = control<TabControl>("SSTab1");
-    Option3 = control<QRadioButton>("Option3");
-    Option4 = control<QRadioButton>("Option4");
-    // The band group is one Tab stop, at the selected option.
-    control<QRadioButton>(kSelectedAtStart)->setChecked(true);
-    Option3->setFocusPolicy(Qt::ClickFocus);
-    connectHandlers(true);
+    buildControls();
+    connectHandlers();
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
     load();
-    // The load step's own change of tab is no input.
-    connect(SSTab1, &TabControl::currentChanged, this, &Frm_main::buildHiddenTabs);
-    installEventFilter(this);
-    QApplication::instance()->installEventFilter(this);
-    SSTab1->setFocus();
 }
 
-// Makes the controls the first frame shows, or the others, each with what it shows now.
-void Frm_main::buildControls(bool shownFirst)
+void Frm_main::buildControls()
 {
-    const QPalette resultPalette = resultColours();
     std::map<Container, QWidget *> containers{{Window, this}};
-    if (!shownFirst) {
-        containers[Frame1] = control<QWidget>("Frame1");
-        for (const Container page : {Tab0, Tab1, Tab2, Tab3})
-            containers[page] = SSTab1->page(static_cast<int>(page) - static_cast<int>(Tab0));
-    }
     for (const Control &design : kControls) {
-        if (window_behaviour::inFirstFrame(design) != shownFirst)
-            continue;
-        QWidget *parent = containers.at(design.container);
-        QWidget *widget = createControl(design, window_behaviour::captionFor(design, flag), parent);
+        QWidget *widget = createControl(design, containers.at(design.container));
         widget->setObjectName(QString::fromUtf8(design.name));
         widget->setGeometry(pixels(design.left), pixels(design.top), pixels(design.width), pixels(design.height));
         if (design.font != UiFont)
@@ -214,8 +179,6 @@ void Frm_main::buildControls(bool shownFirst)
         if (auto *label = qobject_cast<QLabel *>(widget); label && !label->text().isEmpty()
             && window_behaviour::sitsOnBottom(label->height(), label->fontMetrics().height()))
             label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-        if (design.kind == Result)
-            widget->setPalette(resultPalette);
         if (design.kind == Frame)
             containers[Frame1] = widget;
         if (auto *tabs = qobject_cast<TabControl *>(widget)) {
@@ -224,26 +187,16 @@ void Frm_main::buildControls(bool shownFirst)
                     QString::fromUtf8(kTabCaptions.at(static_cast<int>(page) - static_cast<int>(Tab0))));
             tabs->setCurrentIndex(kTabCaptions.size() - 1);
         }
-        // A control made under a page already on screen waits for its show.
-        if (parent->isVisible())
-            widget->show();
-        widget->installEventFilter(this);
     }
+    const auto &stops = window_behaviour::tabStops();
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        setTabOrder(control<QWidget>(stops[i - 1]->name), control<QWidget>(stops[i]->name));
 
-    for (const Described &described : kDescriptions) {
-        auto *caption = control<QLabel>(described.caption);
-        if (!caption || window_behaviour::inFirstFrame(*designOf(caption)) != shownFirst)
-            continue;
-        if (auto *result = control<ResultLabel>(described.control))
-            result->describe(caption->text(), control<QLabel>(described.unit));
-        else
-            caption->setBuddy(control<QWidget>(described.control));
-    }
-}
+    SSTab1 = control<TabControl>("SSTab1");
+    Option3 = control<QRadioButton>("Option3");
+    Option4 = control<QRadioButton>("Option4");
 
-// Red, unless the user's dark palette would make it hard to read.
-QPalette Frm_main::resultColours() const
-{
+    // Red, unless the user's dark palette would make it hard to read.
     const auto rgb = [](const QColor &colour) { return Rgb{colour.red(), colour.green(), colour.blue()}; };
     const QColor background = palette().color(QPalette::Window);
     const QColor text = palette().color(QPalette::WindowText);
@@ -251,43 +204,36 @@ QPalette Frm_main::resultColours() const
                                                       {rgb(palette().color(QPalette::Highlight)), rgb(text)});
     QPalette result;
     result.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
-    return result;
-}
-
-void Frm_main::buildHiddenTabs()
-{
-    if (m_hiddenTabsBuilt)
-        return;
-    m_hiddenTabsBuilt = true;
-    QApplication::instance()->removeEventFilter(this);
-    buildControls(false);
-    connectHandlers(false);
-    const auto &stops = window_behaviour::tabStops();
-    for (std::size_t i = 1; i < stops.size(); ++i)
-        setTabOrder(control<QWidget>(stops[i - 1]->name), control<QWidget>(stops[i]->name));
-    describeUnits();
-}
-
-void Frm_main::connectHandlers(bool shownFirst)
-{
-    const auto onClick = [&](const char *name, auto handler) {
-        auto *button = control<QPushButton>(name);
-        if (button && window_behaviour::inFirstFrame(*designOf(button)) == shownFirst)
-            connect(button, &QPushButton::clicked, this, handler);
-    };
-    if (shownFirst) {
-        // Toggled, not clicked: the keyboard and screen readers select an option without a click.
-        connect(Option3, &QRadioButton::toggled, this, &Frm_main::Option_Toggled);
-        connect(Option4, &QRadioButton::toggled, this, &Frm_main::Option_Toggled);
-    }
-    onClick("Command2", &Frm_main::Command2_Click);
-    onClick("Command1", &Frm_main::Command1_Click);
-    onClick("Command5", &Frm_main::Command5_Click);
-    onClick("Command6", &Frm_main::Command6_Click);
-    onClick("Command7", &Frm_main::Command7_Click);
-    onClick("Command11", &Frm_main::Command11_Click);
     for (const CalculatorTab &tab : kCalculatorTabs)
-        onClick(tab.cancel, &Frm_main::Cancel_Click);
+        control<ResultLabel>(tab.result)->setPalette(result);
+
+    for (const Described &described : kDescriptions) {
+        auto *caption = control<QLabel>(described.caption);
+        if (auto *result = control<ResultLabel>(described.control))
+            result->describe(caption->text(), control<QLabel>(described.unit));
+        else
+            caption->setBuddy(control<QWidget>(described.control));
+    }
+
+    // The band group is one Tab stop, at the selected option.
+    control<QRadioButton>(kSelectedAtStart)->setChecked(true);
+    Option3->setFocusPolicy(Qt::ClickFocus);
+    SSTab1->setFocus();
+}
+
+void Frm_main::connectHandlers()
+{
+    // Toggled, not clicked: the keyboard and screen readers select an option without a click.
+    connect(Option3, &QRadioButton::toggled, this, &Frm_main::Option_Toggled);
+    connect(Option4, &QRadioButton::toggled, this, &Frm_main::Option_Toggled);
+    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this, &Frm_main::Command2_Click);
+    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &Frm_main::Command1_Click);
+    connect(control<QPushButton>("Command5"), &QPushButton::clicked, this, &Frm_main::Command5_Click);
+    connect(control<QPushButton>("Command6"), &QPushButton::clicked, this, &Frm_main::Command6_Click);
+    connect(control<QPushButton>("Command7"), &QPushButton::clicked, this, &Frm_main::Command7_Click);
+    connect(control<QPushButton>("Command11"), &QPushButton::clicked, this, &Frm_main::Command11_Click);
+    for (const CalculatorTab &tab : kCalculatorTabs)
+        connect(control<QPushButton>(tab.cancel), &QPushButton::clicked, this, &Frm_main::Cancel_Click);
 }
 
 template<typename T>
@@ -306,8 +252,7 @@ void Frm_main::danwei()
 {
     flag = window_behaviour::bandFlagFor(Option4->isChecked());
     for (const auto &unit : window_behaviour::unitCaptions(flag))
-        if (auto *label = control<QLabel>(unit.label))
-            label->setText(QString::fromUtf8(unit.caption));
+        control<QLabel>(unit.label)->setText(QString::fromUtf8(unit.caption));
     describeUnits();
 }
 
@@ -324,7 +269,6 @@ void Frm_main::Option_Toggled(bool selected)
 {
     if (!selected)
         return;
-    buildHiddenTabs();
     danwei();
     for (const CalculatorTab &tab : kCalculatorTabs)
         control<ResultLabel>(tab.result)->setResult({});
@@ -352,14 +296,6 @@ void Frm_main::centreOnScreen()
 
 bool Frm_main::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!m_hiddenTabsBuilt) {
-        if (watched == this && event->type() == QEvent::Paint)
-            QTimer::singleShot(0, this, &Frm_main::buildHiddenTabs);
-        else if (isInput(event->type()) && watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this)
-            buildHiddenTabs();
-    }
-    if (watched == this)
-        return false;
     if (event->type() == QEvent::KeyPress)
         return onKey(watched, static_cast<const QKeyEvent &>(*event));
     return QWidget::eventFilter(watched, event);

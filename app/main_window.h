@@ -10,9 +10,7 @@
 // handlers pass it the texts as typed and the locale's separators and show what it answers, and
 // no exception ever leaves a handler. The band ("flag") decides the units every calculator reads
 // and writes in, so a change of band empties the results shown in the old units. The window is
-// centred as a whole once its window manager has framed it. The first frame shows only what it
-// needs: the hidden tabs' controls are made right after it, or before any input that could reach
-// them or change what they show (a key, a click, a tab, a band), whichever comes first. Every key a control receives is
+// centred as a whole once its window manager has framed it. Every key a control receives is
 // offered to window_behaviour's key rule first (Ctrl+Tab and the like, Enter on a button, Esc);
 // what the rule leaves to the toolkit, Qt does, the Tab key in the focus chain made from the
 // design's keyboard order among it.
@@ -43,10 +41,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildControls(bool shownFirst);
-    void buildHiddenTabs();
-    [[nodiscard]] QPalette resultColours() const;
-    void connectHandlers(bool shownFirst);
+    void buildControls();
+    void connectHandlers();
     void load();
     void danwei();
     void describeUnits();
@@ -73,7 +69,6 @@ private:
     qint16 flag = 0;
     lirevox::Separators m_separators;
     bool m_frameCentred = false;
-    bool m_hiddenTabsBuilt = false;
 
     TabControl *SSTab1 = nullptr;
     QRadioButton *Option3 = nullptr;

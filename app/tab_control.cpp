@@ -45,7 +45,6 @@ TabControl::TabControl(int stripHeight, QWidget *parent)
     setFocusPolicy(Qt::TabFocus);
     setFocusProxy(m_tabBar);
     connect(m_tabBar, &QTabBar::currentChanged, this, &TabControl::showPage);
-    connect(m_tabBar, &QTabBar::currentChanged, this, &TabControl::currentChanged);
 }
 
 QWidget *TabControl::addPage(const QString &caption)

@@ -22,11 +22,6 @@ public:
     QWidget *addPage(const QString &caption);
     void setCurrentIndex(int index);
     [[nodiscard]] int currentIndex() const;
-    [[nodiscard]] QWidget *page(int index) const { return m_pages.at(index); }
-
-signals:
-    // After the new front page is shown, however the tab was chosen (a click, a key, a screen reader).
-    void currentChanged(int index);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -159,34 +159,6 @@ private slots:
         QCOMPARE(m_driver.find("Text4")->accessibleDescription(), u"MHz(兆赫)"_s);
     }
 
-    // The hidden tabs' controls wait for the first frame; input that comes first finds them all made,
-    // in the band's units: a key, a click on a tab, a band chosen without a click (as a screen reader
-    // does).
-    void inputBeforeTheFirstFrameFindsEveryControlMade_data()
-    {
-        QTest::addColumn<int>("input");
-        QTest::newRow("a key") << 0;
-        QTest::newRow("a tab click") << 1;
-        QTest::newRow("a band chosen") << 2;
-    }
-    void inputBeforeTheFirstFrameFindsEveryControlMade()
-    {
-        QFETCH(int, input);
-        m_driver.window = std::make_unique<Frm_main>();
-        QVERIFY2(!m_driver.find("Label9"), "a hidden tab's control made before the first frame");
-        auto *strip = m_driver.window->findChild<QTabBar *>();
-        if (input == 0)
-            QTest::keyClick(strip, Qt::Key_PageDown, Qt::ControlModifier);
-        else if (input == 1)
-            QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(2).center());
-        else
-            m_driver.window->findChild<QRadioButton *>(u"Option3"_s)->setChecked(true);
-        for (const window_design::Control &control : window_design::kControls)
-            QVERIFY2(m_driver.find(control.name), control.name);
-        for (const auto &unit : window_behaviour::unitCaptions(m_driver.bandFlag()))
-            QCOMPARE(m_driver.text(unit.label), std::string(unit.caption));
-    }
-
     // Drawn whole in the label's own face, smaller if need be, or cut with an ellipsis and whole in
     // the tooltip, which, asked for at the screen's right edge, lies wholly on the screen; the text
     // itself is always the whole result, which select all and copy take.

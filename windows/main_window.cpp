@@ -78,12 +78,8 @@ LRESULT CALLBACK nameOkButton(int code, WPARAM wParam, LPARAM lParam)
 }
 
 // Red, unless a high-contrast scheme's background would make it hard to read.
-COLORREF resultColour()
+COLORREF resultColour(bool highContrast)
 {
-    HIGHCONTRASTW scheme{};
-    scheme.cbSize = sizeof scheme;
-    const bool highContrast = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof scheme, &scheme, 0)
-        && (scheme.dwFlags & HCF_HIGHCONTRASTON) != 0;
     const auto rgb = [](int element) {
         const COLORREF colour = GetSysColor(element);
         return Rgb{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
@@ -95,7 +91,16 @@ COLORREF resultColour()
 
 } // namespace
 
-Frm_main::Frm_main(HINSTANCE instance)
+bool systemHighContrast()
+{
+    HIGHCONTRASTW scheme{};
+    scheme.cbSize = sizeof scheme;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof scheme, &scheme, 0)
+        && (scheme.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+Frm_main::Frm_main(HINSTANCE instance, bool (*highContrast)())
+    : m_highContrast(highContrast)
 {
     m_separators = localeSeparators();
     WNDCLASSEXW windowClass{};
@@ -108,7 +113,8 @@ Frm_main::Frm_main(HINSTANCE instance)
         = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                         GetSystemMetrics(SM_CYSMICON), 0));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
+    // The colour's index, not its brush, so that the background follows a change of system colours.
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);
     CreateWindowExW(0, kClassName, widen(kTitle).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -264,6 +270,9 @@ LRESULT Frm_main::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         onActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
+    case WM_SYSCOLORCHANGE:
+        onSysColorChange();
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -330,7 +339,7 @@ LRESULT Frm_main::onColorStatic(HDC dc, HWND control)
     if (!isResult)
         return DefWindowProcW(m_window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));
-    SetTextColor(dc, resultColour());
+    SetTextColor(dc, resultColour(m_highContrast()));
     SetBkColor(dc, GetSysColor(COLOR_3DFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_3DFACE));
 }
@@ -349,6 +358,16 @@ void Frm_main::onDrawItem(const DRAWITEMSTRUCT &item)
     DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &place,
               DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | (bottom ? DT_BOTTOM : DT_TOP));
     SelectObject(item.hDC, old);
+}
+
+// Windows tells only top-level windows of new system colours; the common controls learn of them
+// from their parent.
+void Frm_main::onSysColorChange()
+{
+    for (HWND child = GetWindow(m_window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    if (m_tooltip)
+        SendMessageW(m_tooltip, WM_SYSCOLORCHANGE, 0, 0);
 }
 
 // The design laid out again at the new dpi, the window sized for it where Windows suggests.

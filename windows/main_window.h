@@ -36,10 +36,14 @@
 
 struct IAccPropServices;
 
+// Whether the user's high-contrast scheme is on, as Windows answers it (SPI_GETHIGHCONTRAST).
+bool systemHighContrast();
+
 class Frm_main
 {
 public:
-    explicit Frm_main(HINSTANCE instance);
+    // highContrast: asked whenever a result is drawn, so a scheme switched on later is followed.
+    explicit Frm_main(HINSTANCE instance, bool (*highContrast)() = systemHighContrast);
     ~Frm_main();
     Frm_main(const Frm_main &) = delete;
     Frm_main &operator=(const Frm_main &) = delete;
@@ -85,6 +89,7 @@ private:
     void onDrawItem(const DRAWITEMSTRUCT &item);
     void onDpiChanged(int dpi, const RECT &suggested);
     void onActivate(bool active);
+    void onSysColorChange();
 
     void Option_Click();
     void Command2_Click();
@@ -107,6 +112,7 @@ private:
     [[nodiscard]] HWND made(const char *name) const;
 
     window_behaviour::BandFlag flag = 0;
+    bool (*m_highContrast)() = systemHighContrast;
     HWND m_window = nullptr;
     HWND m_tooltip = nullptr;
     HWND m_focus = nullptr;

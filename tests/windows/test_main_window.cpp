@@ -10,6 +10,7 @@
 #include <doctest/doctest.h>
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <algorithm>
 #include <cmath>
@@ -80,12 +81,12 @@ struct Win32Driver {
     }
 
     // Closing the last window posted the end of the program, which a modal loop would obey.
-    void openShown()
+    void openShown(bool (*highContrast)() = systemHighContrast)
     {
         window.reset();
         MSG quit{};
         while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
-        window = std::make_unique<Frm_main>(GetModuleHandleW(nullptr));
+        window = std::make_unique<Frm_main>(GetModuleHandleW(nullptr), highContrast);
         window->show(SW_SHOWNORMAL);
     }
     void open(int tab)
@@ -151,6 +152,15 @@ struct Win32Driver {
     int bandFlag() { return window->bandFlag(); }
     int frontTab() { return TabCtrl_GetCurSel(find("SSTab1")); }
 
+    // A control's box in the window's client area.
+    RECT placeIn(const char *name) const
+    {
+        RECT box{};
+        GetWindowRect(find(name), &box);
+        MapWindowPoints(nullptr, window->window(), reinterpret_cast<POINT *>(&box), 2);
+        return box;
+    }
+
     // A control's place in its container and its font: "left top width height, Song|UI height [bold]".
     std::string placeAndFont(const Control &control) const
     {
@@ -185,6 +195,80 @@ void verify(const window_scenarios::Outcome &outcome)
     }
     CHECK(seen.peek() == std::char_traits<char>::eof());
 }
+
+// The colours of a high-contrast scheme, set for as long as it lives and put back after.
+class Scheme
+{
+public:
+    Scheme(COLORREF face, COLORREF text, COLORREF highlight)
+    {
+        const std::pair<int, COLORREF> scheme[] = {
+            {COLOR_3DFACE, face},  {COLOR_WINDOW, face},         {COLOR_3DDKSHADOW, face}, {COLOR_HIGHLIGHTTEXT, face},
+            {COLOR_BTNTEXT, text}, {COLOR_WINDOWTEXT, text},     {COLOR_3DHILIGHT, text},  {COLOR_3DSHADOW, text},
+            {COLOR_3DLIGHT, text}, {COLOR_HIGHLIGHT, highlight},
+        };
+        std::vector<COLORREF> colours;
+        for (const auto &[element, colour] : scheme) {
+            m_elements.push_back(element);
+            m_saved.push_back(GetSysColor(element));
+            colours.push_back(colour);
+        }
+        SetSysColors(static_cast<int>(m_elements.size()), m_elements.data(), colours.data());
+    }
+    ~Scheme() { SetSysColors(static_cast<int>(m_elements.size()), m_elements.data(), m_saved.data()); }
+    Scheme(const Scheme &) = delete;
+    Scheme &operator=(const Scheme &) = delete;
+
+private:
+    std::vector<int> m_elements;
+    std::vector<COLORREF> m_saved;
+};
+
+// The window's client area as it is on the screen.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;
+
+    explicit Picture(HWND window)
+    {
+        RECT area{};
+        GetClientRect(window, &area);
+        width = area.right;
+        height = area.bottom;
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void *bits = nullptr;
+        HDC screen = GetDC(window);
+        HDC copy = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        const HGDIOBJ old = SelectObject(copy, bitmap);
+        BitBlt(copy, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+        const auto *rgbx = static_cast<const DWORD *>(bits);
+        for (int at = 0; at < width * height; ++at)
+            pixels.push_back(RGB(rgbx[at] >> 16 & 0xFF, rgbx[at] >> 8 & 0xFF, rgbx[at] & 0xFF));
+        SelectObject(copy, old);
+        DeleteObject(bitmap);
+        DeleteDC(copy);
+        ReleaseDC(window, screen);
+    }
+    // How many pixels in the box are nearer the ink's colour than the paper's: the text's, smoothed
+    // at its edges.
+    [[nodiscard]] int count(const RECT &box, COLORREF ink, COLORREF paper) const
+    {
+        const auto distance = [](COLORREF one, COLORREF other) {
+            return std::abs(GetRValue(one) - GetRValue(other)) + std::abs(GetGValue(one) - GetGValue(other))
+                + std::abs(GetBValue(one) - GetBValue(other));
+        };
+        int found = 0;
+        for (LONG y = std::max(0L, box.top); y < std::min<LONG>(height, box.bottom); ++y)
+            for (LONG x = std::max(0L, box.left); x < std::min<LONG>(width, box.right); ++x) {
+                const COLORREF pixel = pixels[static_cast<std::size_t>(y * width + x)];
+                found += distance(pixel, ink) < distance(pixel, paper);
+            }
+        return found;
+    }
+};
 
 } // namespace
 
@@ -302,6 +386,81 @@ TEST_CASE("input before the first idle moment finds every control made")
     }
     g_driver.window->idle();
     CHECK(g_driver.window->lastFault().empty());
+}
+
+// Under a high-contrast scheme every caption is drawn in the scheme's text colour, the band's option
+// as chosen, and the results red where red reads clearly on the scheme's background, else in its
+// highlight. Under Wine the scheme cannot be switched on (SPI_SETHIGHCONTRAST fails) and its visual
+// style ignores the system colours, which Windows' own high-contrast drawing follows: the window is
+// told the scheme is on, and its controls are drawn classic, in the system colours.
+TEST_CASE("in a high-contrast scheme, every caption in the scheme's colours")
+{
+    struct Row {
+        const char *name;
+        COLORREF face;
+        COLORREF text;
+        COLORREF highlight;
+        COLORREF result;
+        COLORREF notResult;
+    };
+    // clang-format off
+    const Row rows[] = {
+        // scheme  face                text                highlight          result             not the result
+        {"black",  RGB(0, 0, 0),       RGB(255, 255, 255), RGB(26, 235, 255), RGB(255, 0, 0),    RGB(26, 235, 255)},
+        {"white",  RGB(255, 255, 255), RGB(0, 0, 0),       RGB(55, 0, 110),   RGB(55, 0, 110),   RGB(255, 0, 0)},
+    };
+    // clang-format on
+    for (const Row &row : rows) {
+        g_driver.openShown([] { return true; });
+        g_driver.pump();
+        for (HWND child = GetWindow(g_driver.window->window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            SetWindowTheme(child, L" ", L" ");
+        const Scheme scheme(row.face, row.text, row.highlight);
+        SendMessageW(g_driver.window->window(), WM_SYSCOLORCHANGE, 0, 0);
+        for (const char *result : {"Label5", "Label10", "Label19"})
+            g_driver.setText(result, "5.03");
+        for (const int tab : {0, 1, 2, 3}) {
+            g_driver.clickTab(tab);
+            RedrawWindow(g_driver.window->window(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            g_driver.pump();
+            const Picture picture(g_driver.window->window());
+            INFO("the ", std::string(row.name), " scheme, tab ", tab);
+            // A caption's pixels, and around them the scheme's face.
+            const auto captionIn = [&picture, &row](const RECT &box) {
+                const LONG area = (box.right - box.left) * (box.bottom - box.top);
+                CHECK(picture.count(box, row.text, row.face) >= 10);
+                CHECK(picture.count(box, row.face, row.text) > area / 2);
+            };
+            CHECK(picture.count({0, 0, 8, 8}, row.face, row.text) == 64);
+            for (const Control &control : kControls) {
+                if (window_behaviour::tabOf(control) != tab && window_behaviour::tabOf(control) >= 0)
+                    continue;
+                INFO(std::string(control.name));
+                const RECT box = g_driver.placeIn(control.name);
+                const LONG middle = (box.top + box.bottom) / 2;
+                if (control.kind == Kind::Tabs) {
+                    RECT item{};
+                    TabCtrl_GetItemRect(g_driver.find("SSTab1"), tab, &item);
+                    captionIn({item.left + 3, item.top + 3, item.right - 3, item.bottom - 2});
+                } else if (control.kind == Kind::Frame) {
+                    // Where the caption breaks the frame's line.
+                    captionIn({box.left + 8, box.top, box.left + 56, box.top + 16});
+                } else if (control.kind == Kind::Option) {
+                    const bool selected = control.name == std::string(kSelectedAtStart);
+                    CHECK(picture.count({box.left + 5, middle - 1, box.left + 9, middle + 1}, row.text, row.face)
+                          == (selected ? 8 : 0));
+                    captionIn({box.left + 16, box.top, box.right, box.bottom});
+                } else if (control.kind == Kind::Button) {
+                    captionIn({box.left + 4, box.top + 4, box.right - 4, box.bottom - 4});
+                } else if (control.kind == Kind::Result) {
+                    CHECK(picture.count(box, row.result, row.notResult) >= 10);
+                } else if (control.kind == Kind::Label && !g_driver.text(control.name).empty()) {
+                    captionIn(box);
+                }
+            }
+        }
+    }
 }
 
 // The 206 characters of 1e-100 MHz and 1 μH, over a thousand pixels on one line: cut with an

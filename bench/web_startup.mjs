@@ -7,10 +7,13 @@
 // milliseconds from navigation to the first frame with the band's units laid out (the floor's: its
 // labels), and until the calculator answers a click, against the floor's first frame; medians,
 // and the medians of the ratios against their targets; in Chromium also the page's JavaScript heap
-// once it is ready. A benchmark, not a test: nothing fails. Firefox's driver can slow no CPU.
-// usage: node bench/web_startup.mjs [RUNS] [BUILD_DIR] [CPU_SLOWDOWN] [chromium|firefox]
+// once it is ready. With "site", the installable site and both floors come over HTTP from a local
+// server, the site from its service worker's cache after the first visits, as a returning visitor's.
+// A benchmark, not a test: nothing fails. Firefox's driver can slow no CPU.
+// usage: node bench/web_startup.mjs [RUNS] [BUILD_DIR] [CPU_SLOWDOWN] [chromium|firefox] [page|site]
 //        (CPU_SLOWDOWN 4: a cheap phone)
 import {mkdtempSync, readFileSync, writeFileSync} from 'node:fs';
+import http from 'node:http';
 import {tmpdir} from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
@@ -19,16 +22,36 @@ const runs = Number(process.argv[2] ?? 61);
 const build = process.argv[3] ?? 'build-web';
 const slowdown = Number(process.argv[4] ?? 1);
 const browserName = process.argv[5] ?? 'chromium';
+const site = process.argv[6] === 'site';
 // The second floor is the page itself without its scripts: the design's controls, texts and faces,
 // as the build lays them out, with nothing behind them.
 const designFloor = path.join(mkdtempSync(path.join(tmpdir(), 'lirevox-floor-')), 'design_floor.html');
 writeFileSync(designFloor, readFileSync(path.join(build, 'lirevox.html'), 'utf8')
   .replace(/<script[^>]*>[\s\S]*?<\/script>/g, ''));
-const pages = {
-  floor: new URL('web/floor.html', import.meta.url).href,
-  designFloor: `file://${designFloor}`,
-  lirevox: `file://${path.resolve(build, 'lirevox.html')}`,
-};
+const floorFile = new URL('web/floor.html', import.meta.url).pathname;
+const pages = {floor: `file://${floorFile}`, designFloor: `file://${designFloor}`,
+  lirevox: `file://${path.resolve(build, 'lirevox.html')}`};
+let server;
+if (site) {
+  // The site under /site/, the scope of its service worker; the rest beside it, which the worker
+  // does not answer for: one origin, so that no navigation changes the browser's process.
+  const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm'};
+  server = http.createServer((request, response) => {
+    const file = {'/floor.html': floorFile, '/design_floor.html': designFloor,
+      '/lirevox.html': path.join(build, 'lirevox.html')}[request.url]
+      ?? path.join(build, request.url === '/site/' ? 'site/index.html' : path.normalize(request.url));
+    try {
+      const body = readFileSync(file);
+      response.writeHead(200, {'content-type': types[path.extname(file)] ?? 'application/octet-stream'}).end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  await new Promise((listening) => server.listen(0, '127.0.0.1', listening));
+  const address = `http://127.0.0.1:${server.address().port}/`;
+  Object.assign(pages, {floor: `${address}floor.html`, designFloor: `${address}design_floor.html`,
+    lirevox: `${address}site/`, single: `${address}lirevox.html`});
+}
 const browser = browserName === 'firefox'
   ? await puppeteer.launch({browser: 'firefox', executablePath: '/usr/bin/firefox-esr'})
   : await puppeteer.launch({executablePath: '/usr/bin/chromium',
@@ -56,7 +79,7 @@ const ready = () => page.waitForFunction(() => document.documentElement.dataset.
   .then((handle) => handle.jsonValue()).then(Number);
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const times = {floor: [], designFloor: [], lirevox: [], ready: [], heap: [], floorHeap: []};
+const times = {floor: [], designFloor: [], lirevox: [], ready: [], heap: [], floorHeap: [], single: [], singleReady: []};
 for (let run = -2; run < runs; ++run) {
   const floor = await firstFrame(pages.floor);
   const floorHeap = devTools && (await devTools.send('Runtime.getHeapUsage')).usedSize;
@@ -64,7 +87,11 @@ for (let run = -2; run < runs; ++run) {
   const lirevox = await firstFrame(pages.lirevox);
   const answers = await ready();
   const heap = devTools && (await devTools.send('Runtime.getHeapUsage')).usedSize;
+  const single = site && await firstFrame(pages.single);
+  const singleReady = site && await ready();
   if (run < 0) continue;
+  times.single.push(single);
+  times.singleReady.push(singleReady);
   times.heap.push(heap);
   times.floorHeap.push(floorHeap);
   times.floor.push(floor);
@@ -73,14 +100,20 @@ for (let run = -2; run < runs; ++run) {
   times.ready.push(answers);
 }
 await browser.close();
+server?.close();
 const ratio = (name, floor = 'floor') => median(times[name].map((time, run) => time / times[floor][run])).toFixed(3);
-console.log(`${browserName}, CPU ${slowdown} x slower, ${runs} pairs; floor: bench/web/floor.html`);
+console.log(`${browserName}, CPU ${slowdown} x slower, ${runs} pairs, ${site ? 'the site over HTTP' : 'the single page'};`
+  + ' floor: bench/web/floor.html');
 console.log(`floor    first frame ${median(times.floor).toFixed(1)} ms`);
 console.log(`design floor (the page without its scripts) first frame ${median(times.designFloor).toFixed(1)} ms`);
 console.log(`lirevox  first frame ${median(times.lirevox).toFixed(1)} ms, ready for input ${median(times.ready).toFixed(1)} ms`);
 console.log(`median ratios: first frame ${ratio('lirevox')} x (target 1.10), ready for input ${ratio('ready')} x the floor's first frame (target 1.50)`);
 console.log(`against the design floor: first frame ${ratio('lirevox', 'designFloor')} x, ready for input`
   + ` ${ratio('ready', 'designFloor')} x its first frame`);
+if (site) {
+  console.log(`the single page over the same HTTP: first frame ${median(times.single).toFixed(1)} ms, ready for input`
+    + ` ${median(times.singleReady).toFixed(1)} ms; ratios ${ratio('single')} x, ${ratio('singleReady')} x`);
+}
 if (devTools) {
   console.log(`JavaScript heap used once ready: ${(median(times.heap) / 1024).toFixed(0)} KiB`
     + ` (the floor's: ${(median(times.floorHeap) / 1024).toFixed(0)} KiB)`);

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Oztrabel
 // SPDX-License-Identifier: MIT
 
-// Keeps the page, its manifest and icons, so that the calculator opens offline after the first
+// Keeps the page, its core, manifest and icons, so that the calculator opens offline after the first
 // visit, at either of the page's addresses. The cache is named from the build's content, so a
 // rebuilt site is a new worker: the browser installs it on the next visit and it replaces the old
 // copy at once, and the visit after that shows the new build.
 const cache = 'lirevox-@LIREVOX_CACHE@';
-const files = ['./', 'index.html', 'manifest.webmanifest', 'icon-192.png', 'icon-512.png'];
+const files = ['./', 'index.html', 'lirevox_core.wasm', 'manifest.webmanifest', 'icon-192.png', 'icon-512.png'];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(cache)
@@ -20,9 +20,9 @@ self.addEventListener('activate', (event) => {
     .then(() => self.clients.claim()));
 });
 
-// The page from the cache, whichever of its addresses was asked for; the rest from the cache, or
-// from the network where the cache has nothing.
+// What it keeps from the cache, the page at either address, whatever its query; anything else, such
+// as another page beside it, from the network.
 self.addEventListener('fetch', (event) => {
   event.respondWith(caches.open(cache).then(async (kept) => (await kept.match(event.request, {ignoreSearch: true}))
-    ?? (event.request.mode === 'navigate' ? await kept.match('./') : undefined) ?? fetch(event.request)));
+    ?? fetch(event.request)));
 });

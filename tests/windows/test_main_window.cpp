@@ -224,51 +224,22 @@ private:
     std::vector<COLORREF> m_saved;
 };
 
-// The window's client area as it is on the screen.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<COLORREF> pixels;
-
-    explicit Picture(HWND window)
-    {
-        RECT area{};
-        GetClientRect(window, &area);
-        width = area.right;
-        height = area.bottom;
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void *bits = nullptr;
-        HDC screen = GetDC(window);
-        HDC copy = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        const HGDIOBJ old = SelectObject(copy, bitmap);
-        BitBlt(copy, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-        const auto *rgbx = static_cast<const DWORD *>(bits);
-        for (int at = 0; at < width * height; ++at)
-            pixels.push_back(RGB(rgbx[at] >> 16 & 0xFF, rgbx[at] >> 8 & 0xFF, rgbx[at] & 0xFF));
-        SelectObject(copy, old);
-        DeleteObject(bitmap);
-        DeleteDC(copy);
-        ReleaseDC(window, screen);
-    }
-    // How many pixels in the box are nearer the ink's colour than the paper's: the text's, smoothed
-    // at its edges.
-    [[nodiscard]] int count(const RECT &box, COLORREF ink, COLORREF paper) const
-    {
-        const auto distance = [](COLORREF one, COLORREF other) {
-            return std::abs(GetRValue(one) - GetRValue(other)) + std::abs(GetGValue(one) - GetGValue(other))
-                + std::abs(GetBValue(one) - GetBValue(other));
-        };
-        int found = 0;
-        for (LONG y = std::max(0L, box.top); y < std::min<LONG>(height, box.bottom); ++y)
-            for (LONG x = std::max(0L, box.left); x < std::min<LONG>(width, box.right); ++x) {
-                const COLORREF pixel = pixels[static_cast<std::size_t>(y * width + x)];
-                found += distance(pixel, ink) < distance(pixel, paper);
-            }
-        return found;
-    }
-};
+// How many of the box's pixels in the window are nearer the ink's colour than the paper's: the
+// text's, smoothed at its edges.
+int inked(HWND window, const RECT &box, COLORREF ink, COLORREF paper)
+{
+    const auto distance = [](COLORREF one, COLORREF other) {
+        return std::abs(GetRValue(one) - GetRValue(other)) + std::abs(GetGValue(one) - GetGValue(other))
+            + std::abs(GetBValue(one) - GetBValue(other));
+    };
+    HDC dc = GetDC(window);
+    int found = 0;
+    for (LONG y = box.top; y < box.bottom; ++y)
+        for (LONG x = box.left; x < box.right; ++x)
+            found += distance(GetPixel(dc, x, y), ink) < distance(GetPixel(dc, x, y), paper);
+    ReleaseDC(window, dc);
+    return found;
+}
 
 } // namespace
 
@@ -424,15 +395,17 @@ TEST_CASE("in a high-contrast scheme, every caption in the scheme's colours")
             RedrawWindow(g_driver.window->window(), nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
             g_driver.pump();
-            const Picture picture(g_driver.window->window());
+            const auto count = [](const RECT &box, COLORREF ink, COLORREF paper) {
+                return inked(g_driver.window->window(), box, ink, paper);
+            };
             INFO("the ", std::string(row.name), " scheme, tab ", tab);
             // A caption's pixels, and around them the scheme's face.
-            const auto captionIn = [&picture, &row](const RECT &box) {
+            const auto captionIn = [&count, &row](const RECT &box) {
                 const LONG area = (box.right - box.left) * (box.bottom - box.top);
-                CHECK(picture.count(box, row.text, row.face) >= 10);
-                CHECK(picture.count(box, row.face, row.text) > area / 2);
+                CHECK(count(box, row.text, row.face) >= 10);
+                CHECK(count(box, row.face, row.text) > area / 2);
             };
-            CHECK(picture.count({0, 0, 8, 8}, row.face, row.text) == 64);
+            CHECK(count({0, 0, 8, 8}, row.face, row.text) == 64);
             for (const Control &control : kControls) {
                 if (window_behaviour::tabOf(control) != tab && window_behaviour::tabOf(control) >= 0)
                     continue;
@@ -448,13 +421,13 @@ TEST_CASE("in a high-contrast scheme, every caption in the scheme's colours")
                     captionIn({box.left + 8, box.top, box.left + 56, box.top + 16});
                 } else if (control.kind == Kind::Option) {
                     const bool selected = control.name == std::string(kSelectedAtStart);
-                    CHECK(picture.count({box.left + 5, middle - 1, box.left + 9, middle + 1}, row.text, row.face)
+                    CHECK(count({box.left + 5, middle - 1, box.left + 9, middle + 1}, row.text, row.face)
                           == (selected ? 8 : 0));
                     captionIn({box.left + 16, box.top, box.right, box.bottom});
                 } else if (control.kind == Kind::Button) {
                     captionIn({box.left + 4, box.top + 4, box.right - 4, box.bottom - 4});
                 } else if (control.kind == Kind::Result) {
-                    CHECK(picture.count(box, row.result, row.notResult) >= 10);
+                    CHECK(count(box, row.result, row.notResult) >= 10);
                 } else if (control.kind == Kind::Label && !g_driver.text(control.name).empty()) {
                     captionIn(box);
                 }

@@ -10,19 +10,11 @@
 // What the user does before the core is ready waits for it (early.js); where the core cannot start,
 // the page says so.
 
-// The single page carries the core's WebAssembly gzipped, for the browser reads every byte of the
-// page before its first frame; the site keeps it in a file beside the page, compiled as it arrives
-// (where the host names it WebAssembly; else once it has all arrived).
+// The core's WebAssembly comes gzipped, for the browser reads every byte of the page before its
+// first frame.
 async function gunzipped(base64) {
   const bytes = Uint8Array.from(atob(base64), (char) => char.charCodeAt(0));
   return new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
-}
-async function compiledCore(carried) {
-  if (!carried.file) return WebAssembly.compile(await gunzipped(carried.gzipped));
-  const response = await fetch(carried.file);
-  if (!response.ok) throw new Error(`the core's file: ${response.status}`);
-  return response.headers.get('content-type') === 'application/wasm' ? WebAssembly.compileStreaming(response)
-    : WebAssembly.compile(await response.arrayBuffer());
 }
 
 // The first frame goes to the screen before the core is unpacked and compiled, which would hold it
@@ -63,17 +55,11 @@ function scaleToViewport() {
 }
 
 // The window is scaled for the screen before its first frame, the core after it.
-// The site's core is on its way meanwhile.
 scaleToViewport();
 let core;
 try {
-  const arriving = coreCarried.file ? compiledCore(coreCarried) : null;
   await afterNextFrame();
-  const compiled = await (arriving ?? compiledCore(coreCarried));
-  core = await createLirevoxCore({instantiateWasm: (imports, started) => {
-    WebAssembly.instantiate(compiled, imports).then((instance) => started(instance, compiled));
-    return {};
-  }});
+  core = await createLirevoxCore({wasmBinary: await gunzipped(coreWasmGzipped)});
 } catch (error) {
   lirevoxEarly.cannotRun();
   throw error;

@@ -3,8 +3,7 @@
 
 # Writes the page: its title, controls and the module's part of the design from the core's design
 # table, its styles, the core (its WebAssembly gzipped, in base64) and the page's module inlined into
-# the HTML, and the icon as a data address. The site's copy keeps the core's WebAssembly in a file
-# of its own, which the browser compiles as it arrives, and adds the app manifest and the service
+# the HTML, and the icon as a data address. The site's copy adds the app manifest and the service
 # worker, with the icons they name; the worker's cache is named from everything it keeps, so that a
 # rebuilt site replaces the copy its returning visitors hold.
 # usage: cmake -DSOURCE=DIR -DCORE=lirevox_core.js -DOUT=DIR -P page.cmake
@@ -14,7 +13,7 @@ string(JSON LIREVOX_CONTROLS GET "${prerendered}" controls)
 string(JSON LIREVOX_PAGE_DESIGN GET "${prerendered}" design)
 string(REGEX REPLACE "[.]js$" ".wasm" CORE_WASM ${CORE})
 execute_process(COMMAND node -e "process.stdout.write(require('zlib').gzipSync(require('fs').readFileSync(process.argv[1]), {level: 9}).toString('base64'))"
-                ${CORE_WASM} OUTPUT_VARIABLE gzipped COMMAND_ERROR_IS_FATAL ANY)
+                ${CORE_WASM} OUTPUT_VARIABLE LIREVOX_WASM COMMAND_ERROR_IS_FATAL ANY)
 file(READ ${SOURCE}/web/lirevox.css LIREVOX_STYLE)
 file(READ ${SOURCE}/web/early.js LIREVOX_EARLY)
 file(READ ${CORE} LIREVOX_CORE)
@@ -23,15 +22,11 @@ file(READ ${SOURCE}/web/lirevox.js LIREVOX_MODULE)
 file(READ ${SOURCE}/resources/example.oztrabel.Lirevox.svg LIREVOX_ICON HEX)
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "%\\1" LIREVOX_ICON "${LIREVOX_ICON}")
 set(LIREVOX_SITE_HEAD "")
-set(LIREVOX_CORE_CARRIED "{gzipped: '${gzipped}'}")
 configure_file(${SOURCE}/web/lirevox.html ${OUT}/lirevox.html @ONLY)
 set(LIREVOX_SITE_HEAD "<link rel=\"manifest\" href=\"manifest.webmanifest\">")
-set(LIREVOX_CORE_CARRIED "{file: 'lirevox_core.wasm'}")
 configure_file(${SOURCE}/web/lirevox.html ${OUT}/site/index.html @ONLY)
 configure_file(${SOURCE}/web/manifest.webmanifest ${OUT}/site/manifest.webmanifest COPYONLY)
-configure_file(${CORE_WASM} ${OUT}/site/lirevox_core.wasm COPYONLY NO_SOURCE_PERMISSIONS)
-set(kept ${OUT}/site/index.html ${OUT}/site/manifest.webmanifest ${OUT}/site/lirevox_core.wasm
-         ${SOURCE}/web/service_worker.js)
+set(kept ${OUT}/site/index.html ${OUT}/site/manifest.webmanifest ${SOURCE}/web/service_worker.js)
 foreach(size 192 512)
     configure_file(${SOURCE}/resources/icons/example.oztrabel.Lirevox-${size}.png ${OUT}/site/icon-${size}.png COPYONLY)
     list(APPEND kept ${OUT}/site/icon-${size}.png)

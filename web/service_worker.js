@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Oztrabel
 // SPDX-License-Identifier: MIT
 
-// Keeps the page, its core, manifest and icons, so that the calculator opens offline after the first
+// Keeps the page, its manifest and icons, so that the calculator opens offline after the first
 // visit, at either of the page's addresses. The cache is named from the build's content, so a
 // rebuilt site is a new worker: the browser installs it on the next visit and it replaces the old
 // copy at once, and the visit after that shows the new build.
 const cache = 'lirevox-@LIREVOX_CACHE@';
-const files = ['./', 'index.html', 'lirevox_core.wasm', 'manifest.webmanifest', 'icon-192.png', 'icon-512.png'];
+const files = ['./', 'index.html', 'manifest.webmanifest', 'icon-192.png', 'icon-512.png'];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(cache)

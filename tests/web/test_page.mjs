@@ -263,9 +263,8 @@ for (const [name, browser] of Object.entries(browsers)) {
 }
 
 // Serves a folder on loopback, as a web host would; the folder can change between requests.
-async function serve(folder, wasmType = 'application/wasm') {
-  const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': wasmType,
-    '.webmanifest': 'application/manifest+json'};
+async function serve(folder) {
+  const types = {'.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json'};
   const host = {folder};
   const server = http.createServer((request, response) => {
     const file = path.join(host.folder, request.url === '/' ? 'index.html' : path.normalize(request.url));
@@ -308,18 +307,6 @@ test('chromium: the site installable, offline after its first visit, updated for
     assert.match(await page.evaluate(closedText), /新版/, `offline at ./${where}`);
   }
   fs.rmSync(rebuilt, {recursive: true});
-});
-
-// A host that does not name the core's file WebAssembly: the site compiles it once it has arrived.
-test('chromium: the site from a host that serves WebAssembly as any file', async () => {
-  const host = await serve(path.join(build, 'site'), 'application/octet-stream');
-  const page = await open(browsers.chromium, host.address);
-  await type(page, 'Text1', '100');
-  await type(page, 'Text2', '10');
-  await click(page, 'Command2');
-  assert.equal(await text(page, 'Label5'), '5.03');
-  await page.close();
-  await host.close();
 });
 
 // Phones in portrait and landscape, a tablet, an 800 × 600 window zoomed to 200 %: the whole window

@@ -11,10 +11,11 @@
 // the page says so.
 
 // The core's WebAssembly comes gzipped, for the browser reads every byte of the page before its
-// first frame.
+// first frame; as a data address, the browser's own code reads the base64, several times faster on a
+// slow processor than a script's loop.
 async function gunzipped(base64) {
-  const bytes = Uint8Array.from(atob(base64), (char) => char.charCodeAt(0));
-  return new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
+  const carried = await fetch(`data:application/octet-stream;base64,${base64}`);
+  return new Response(carried.body.pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
 }
 
 // The first frame goes to the screen before the core is unpacked and compiled, which would hold it

@@ -19,7 +19,9 @@
 // band group are its own), lays the design out at its monitor's dpi, again
 // whenever the dpi changes, and names entries and results to screen readers: a caption precedes
 // its box in the Z order, and Dynamic Annotation gives each box that name again (whatever a screen
-// reader makes of owner-drawn labels) and its unit as the description. One file a concern: this
+// reader makes of owner-drawn labels) and its unit as the description. It draws in the system
+// colours, the results by the shared colour rule when a high-contrast scheme is on, and passes a
+// change of colours on to its common controls. One file a concern: this
 // one's .cpp the window and its handlers, controls.cpp the controls' making and placing,
 // accessibility.cpp what screen readers are told.
 

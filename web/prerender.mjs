@@ -19,6 +19,14 @@ const design = askJson('lirevox_design');
 const units = new Map(askJson('lirevox_band', design.selectedAtStart).units);
 const described = new Map(design.described.map(([box, caption, unit]) => [box, {caption, unit}]));
 const captions = new Map(design.described.map(([box, caption]) => [caption, box]));
+const byName = new Map(design.controls.map((each) => [each.name, each]));
+// Half the least room between an entry and a control above or below it on its tab: how far an
+// entry's touch target may reach up and down before it meets another's.
+const entryReach = Math.min(...design.controls.filter((entry) => entry.kind === 'TextBox').flatMap((entry) =>
+  design.controls.filter((other) => other !== entry && other.tab === entry.tab && other.container === entry.container
+    && other.left < entry.left + entry.width && entry.left < other.left + other.width)
+    .map((other) => Math.max(other.top - (entry.top + entry.height), entry.top - (other.top + other.height)))
+    .filter((room) => room >= 0))) / 2;
 const escaped = (text) => text.replace(/[&<>"]/g, (mark) => `&#${mark.charCodeAt(0)};`);
 const attributes = (pairs) => Object.entries(pairs).map(([name, value]) => ` ${name}="${escaped(String(value))}"`).join('');
 const stack = (faces, generic) => [...faces.map((face) => `'${face}'`), generic].join(', ');
@@ -44,9 +52,14 @@ function element(each, inside) {
       return `<input${attributes({...own, type: 'text', inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false',
         'aria-describedby': box.unit})}>`;
     case 'Button': return `<button type="button"${attributes(own)}>${caption}</button>`;
-    default:
-      return captions.has(each.name) ? `<label${attributes({...own, for: captions.get(each.name)})}>${caption}</label>`
-        : `<span${attributes(own)}>${caption}</span>`;
+    default: {
+      const entry = byName.get(captions.get(each.name));
+      if (!entry) return `<span${attributes(own)}>${caption}</span>`;
+      // Where its entry lies from it, for the caption to reach round the entry on a touch screen.
+      const reach = `;--entry-left:${rem(entry.left - each.left)};--entry-top:${rem(entry.top - each.top)}`
+        + `;--entry-width:${rem(entry.width)};--entry-height:${rem(entry.height)}`;
+      return `<label${attributes({...own, style: style + reach, for: entry.name})}>${caption}</label>`;
+    }
   }
 }
 
@@ -58,6 +71,7 @@ const pages = design.tabs.map((caption, index) => `<div role="tabpanel"${attribu
 const inside = {Frame1: within('Frame1', -1).map((each) => element(each, '')).join(''),
   SSTab1: `<div role="tablist">${tabs.join('')}</div>${pages.join('')}`};
 const controls = `<style>:root{--ui-faces:${stack(design.uiFaces, 'sans-serif')};--strip:${rem(design.stripHeight)};`
+  + `--entry-reach:${rem(entryReach)};`
   + `--result:${design.resultColour}}</style>`
   + `<main id="Frm_main" style="width:${rem(design.width)};height:${rem(design.height)}">`
   + `${within('Frm_main', -1).map((each) => element(each, inside[each.name] ?? '')).join('')}</main>`

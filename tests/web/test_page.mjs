@@ -39,6 +39,8 @@ const scenarioRows = (scenario) => fs.readFileSync(new URL('../ui/window_scenari
   .split('\n').map((line) => line.split(' | ').map((field) => field.replaceAll('\\t', '\t')))
   .filter((fields) => fields.length > 1 && fields[0] === scenario).map((fields) => fields.slice(1));
 
+const phone = {width: 360, height: 640, deviceScaleFactor: 3, isMobile: true, hasTouch: true};
+const tablet = {width: 768, height: 1024, deviceScaleFactor: 2, isMobile: true, hasTouch: true};
 const ready = () => 'ready' in document.documentElement.dataset;
 async function open(browser, where = address, viewport = {width: 800, height: 600}) {
   const page = await browser.newPage();
@@ -313,34 +315,31 @@ test('chromium: the site installable, offline after its first visit, updated for
 // in view, every caption whole, and nothing requested after load; on a phone a tap shows a cut
 // result whole.
 test('chromium: phones, a tablet and 200 % zoom', async () => {
-  for (const viewport of [{width: 360, height: 640, deviceScaleFactor: 3, isMobile: true, hasTouch: true},
-    {width: 640, height: 360, deviceScaleFactor: 3, isMobile: true, hasTouch: true},
-    {width: 768, height: 1024, deviceScaleFactor: 2, isMobile: true, hasTouch: true},
-    {width: 400, height: 300, deviceScaleFactor: 2}]) {
+  for (const viewport of [phone, {...phone, width: 640, height: 360}, tablet, {width: 400, height: 300, deviceScaleFactor: 2}]) {
     const shape = `${viewport.width} × ${viewport.height}`;
-    const phone = await open(browsers.chromium, address, viewport);
+    const page = await open(browsers.chromium, address, viewport);
     const requests = [];
-    phone.on('request', (request) => requests.push(request.url()));
-    assert.deepEqual(await collisions(phone), [], `${shape}: collisions`);
+    page.on('request', (request) => requests.push(request.url()));
+    assert.deepEqual(await collisions(page), [], `${shape}: collisions`);
     if (viewport.hasTouch) {
-      await type(phone, 'Text1', '1e-149');
-      await type(phone, 'Text2', '10');
-      await click(phone, 'Command2');
-      await phone.tap('#Label5');
-      assert.equal(await phone.$eval('#tip', (tip) => !tip.hidden && tip.textContent.replaceAll('\n', '')),
-        await text(phone, 'Label5'), `${shape}: a tap shows the whole result`);
+      await type(page, 'Text1', '1e-149');
+      await type(page, 'Text2', '10');
+      await click(page, 'Command2');
+      await page.tap('#Label5');
+      assert.equal(await page.$eval('#tip', (tip) => !tip.hidden && tip.textContent.replaceAll('\n', '')),
+        await text(page, 'Label5'), `${shape}: a tap shows the whole result`);
     }
     assert.deepEqual(requests, [], `${shape}: nothing requested`);
-    await phone.close();
+    await page.close();
   }
 });
 
-// On a tablet every control answers a touch anywhere in the 24 × 24 px square centred on it; the
-// entries ask for a keyboard of digits. The controls that do not, named.
+// On a tablet every control answers a touch anywhere in the 24 × 24 px square centred on it (an
+// entry through its caption too); the entries ask for a keyboard of digits. The controls that do
+// not, named.
 test('chromium: touch targets on a tablet', async () => {
-  const tablet = await open(browsers.chromium, address,
-    {width: 768, height: 1024, deviceScaleFactor: 2, isMobile: true, hasTouch: true});
-  const missed = await tablet.evaluate(() => {
+  const page = await open(browsers.chromium, address, tablet);
+  const missed = await page.evaluate(() => {
     const out = [];
     for (const tab of document.querySelectorAll('[role="tab"]')) {
       tab.click();
@@ -349,14 +348,25 @@ test('chromium: touch targets on a tablet', async () => {
         const [x, y] = [box.left + box.width / 2, box.top + box.height / 2];
         for (const [dx, dy] of [[-12, -12], [12, -12], [-12, 12], [12, 12], [0, -12], [0, 12], [-12, 0], [12, 0]]) {
           const hit = document.elementFromPoint(x + dx * 0.99, y + dy * 0.99);
-          if (!each.contains(hit) && !hit?.contains(each)) out.push(`${each.id || each.parentElement.id} at ${dx}, ${dy}`);
+          if (!each.contains(hit) && hit?.control !== each) out.push(`${each.id || each.parentElement.id} at ${dx}, ${dy}`);
         }
       }
     }
     return out;
   });
   assert.deepEqual(missed, []);
-  assert.equal(await tablet.$eval('#Text4', (box) => box.inputMode), 'decimal');
+  assert.equal(await page.$eval('#Text4', (box) => box.inputMode), 'decimal');
+});
+
+// On a phone a tab's two entries stand closer than 24 px: each reaches into the room between them.
+test('chromium: on a phone, an entry answers a tap just outside it', async () => {
+  const page = await open(browsers.chromium, address, phone);
+  const missed = await page.evaluate(() => [...document.querySelectorAll('#SSTab1-page0 input')].flatMap((entry) => {
+    const box = entry.getBoundingClientRect();
+    return [['above', box.top - 1], ['below', box.bottom + 1]].filter(([, y]) =>
+      document.elementFromPoint(box.left + box.width / 2, y)?.control !== entry).map(([side]) => `${entry.id} ${side}`);
+  }));
+  assert.deepEqual(missed, []);
 });
 
 // A minimum font size, as low-vision users set: the window grows as a whole, and nothing collides.

@@ -20,13 +20,10 @@ const units = new Map(askJson('lirevox_band', design.selectedAtStart).units);
 const described = new Map(design.described.map(([box, caption, unit]) => [box, {caption, unit}]));
 const captions = new Map(design.described.map(([box, caption]) => [caption, box]));
 const byName = new Map(design.controls.map((each) => [each.name, each]));
-// Half the least room between an entry and a control above or below it on its tab: how far an
-// entry's touch target may reach up and down before it meets another's.
-const entryReach = Math.min(...design.controls.filter((entry) => entry.kind === 'TextBox').flatMap((entry) =>
-  design.controls.filter((other) => other !== entry && other.tab === entry.tab && other.container === entry.container
-    && other.left < entry.left + entry.width && entry.left < other.left + other.width)
-    .map((other) => Math.max(other.top - (entry.top + entry.height), entry.top - (other.top + other.height)))
-    .filter((room) => room >= 0))) / 2;
+// Half the least room between a tab's two entries, one above the other: how far an entry's touch
+// target may reach up and down before it meets the other's.
+const entryReach = Math.min(...design.calculators.map(({upper, lower}) =>
+  byName.get(lower).top - byName.get(upper).top - byName.get(upper).height)) / 2;
 const escaped = (text) => text.replace(/[&<>"]/g, (mark) => `&#${mark.charCodeAt(0)};`);
 const attributes = (pairs) => Object.entries(pairs).map(([name, value]) => ` ${name}="${escaped(String(value))}"`).join('');
 const stack = (faces, generic) => [...faces.map((face) => `'${face}'`), generic].join(', ');

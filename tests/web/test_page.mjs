@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: MIT
 
 // The web edition in Debian's Chromium (Chinese) and Firefox ESR (German), driven by puppeteer-core:
-// the page from disk, every control at its design place in its font at device pixel ratios 1 and 2,
-// the Tab key's cycles, compute, refresh and the message box, the band, cancel on every tab, a long
-// result, the keys, an entry of five million digits, input before the core is ready, a browser that
-// cannot run it; in Chromium also the hosted site offline and updated, no request after load,
-// phones, 200 % zoom, and the page in another's frame. The design table comes from the core itself,
-// run under Node. LIREVOX_WEB_BUILD: the web build.
+// the page from disk, every control at its design place in its font, the Tab key's cycles, compute,
+// refresh and the message box, the band, cancel on every tab, a long result, the keys, an entry of
+// five million digits, input before the core is ready, a browser that cannot run it; in Chromium
+// also the hosted site offline and updated, no request after load, phones, 200 % zoom, and the page
+// in another's frame. The design table comes from the core itself, run under Node.
+// LIREVOX_WEB_BUILD: the web build.
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
@@ -105,22 +105,19 @@ for (const [name, browser] of Object.entries(browsers)) {
 
   test(`${name}: every control at its design place, in its font`, async () => {
     const page = await open(browser);
-    for (const deviceScaleFactor of [1, 2]) {
-      await page.setViewport({width: 800, height: 600, deviceScaleFactor});
-      for (const tab of [0, 1, 2, 3]) {
-        await click(page, `SSTab1-tab${tab}`);
-        const shown = design.controls.filter((each) => each.tab === tab || (each.tab < 0 && tab === 0));
-        assert.deepEqual(await page.evaluate((controls) => controls.map((each) => {
-          const box = document.getElementById(each.name).getBoundingClientRect();
-          const origin = document.getElementById(each.container).getBoundingClientRect();
-          const font = getComputedStyle(document.getElementById(each.name));
-          return [each.name, box.left - origin.left, box.top - origin.top, box.width, box.height,
-            parseFloat(font.fontSize), font.fontWeight, font.fontFamily.split(',')[0].replaceAll('"', ''),
-            font.color].join(' ');
-        }), shown), shown.map((each) => [each.name, each.left, each.top, each.width, each.height,
-          (each.font.points * 96) / 72, each.font.bold ? '700' : '400', each.font.song ? '宋体' : 'Noto Sans CJK SC',
-          each.kind === 'Result' ? 'rgb(255, 0, 0)' : 'rgb(0, 0, 0)'].join(' ')), `tab ${tab}`);
-      }
+    for (const tab of [0, 1, 2, 3]) {
+      await click(page, `SSTab1-tab${tab}`);
+      const shown = design.controls.filter((each) => each.tab === tab || (each.tab < 0 && tab === 0));
+      assert.deepEqual(await page.evaluate((controls) => controls.map((each) => {
+        const box = document.getElementById(each.name).getBoundingClientRect();
+        const origin = document.getElementById(each.container).getBoundingClientRect();
+        const font = getComputedStyle(document.getElementById(each.name));
+        return [each.name, box.left - origin.left, box.top - origin.top, box.width, box.height,
+          parseFloat(font.fontSize), font.fontWeight, font.fontFamily.split(',')[0].replaceAll('"', ''),
+          font.color].join(' ');
+      }), shown), shown.map((each) => [each.name, each.left, each.top, each.width, each.height,
+        (each.font.points * 96) / 72, each.font.bold ? '700' : '400', each.font.song ? '宋体' : 'Noto Sans CJK SC',
+        each.kind === 'Result' ? 'rgb(255, 0, 0)' : 'rgb(0, 0, 0)'].join(' ')), `tab ${tab}`);
     }
     assert.equal(await page.$eval('title', (title) => title.textContent), design.title);
   });

@@ -119,7 +119,7 @@ for (const [name, browser] of Object.entries(browsers)) {
         (each.font.points * 96) / 72, each.font.bold ? '700' : '400', each.font.song ? '宋体' : 'Noto Sans CJK SC',
         each.kind === 'Result' ? 'rgb(255, 0, 0)' : 'rgb(0, 0, 0)'].join(' ')), `tab ${tab}`);
     }
-    assert.equal(await page.$eval('title', (title) => title.textContent), design.title);
+    assert.equal(await page.$eval('title', (title) => title.textContent), design.title, 'the page title');
   });
 
   test(`${name}: the Tab key's cycles, compute, refresh, the message box, a long result, the band, cancel`, async () => {
@@ -151,7 +151,8 @@ for (const [name, browser] of Object.entries(browsers)) {
         `${band}, ${upper}, ${lower}: the message`);
       assert.equal(await text(page, calculator.result), fails ? '7' : local(shown), `${band}, ${upper}, ${lower}`);
       await click(page, calculator.refresh);
-      assert.deepEqual(await Promise.all(calculator.cleared.map((cleared) => text(page, cleared))), ['', '', '']);
+      assert.deepEqual(await Promise.all(calculator.cleared.map((cleared) => text(page, cleared))), ['', '', ''],
+        `${band}, ${upper}, ${lower}: refresh`);
     }
     // 1e-149 MHz and 1 μH: over three hundred characters, drawn at the smallest size and cut with an
     // ellipsis, whole in the tooltip, in lines no wider than the screen.
@@ -164,7 +165,7 @@ for (const [name, browser] of Object.entries(browsers)) {
       cut: output.scrollWidth > output.clientWidth}));
     assert.ok(drawn.result.length > 300, 'a result of over 300 characters');
     assert.equal(drawn.size, ((7 * 96) / 72).toFixed(2), 'drawn at 7 points');
-    assert.equal(drawn.overflow, 'ellipsis');
+    assert.equal(drawn.overflow, 'ellipsis', 'cut with an ellipsis');
     assert.ok(drawn.cut, 'cut');
     assert.equal(drawn.tooltip.replaceAll('\n', ''), drawn.result, 'the whole result in the tooltip');
     const widest = await page.evaluate((lines) => {
@@ -174,7 +175,8 @@ for (const [name, browser] of Object.entries(browsers)) {
     }, drawn.tooltip.split('\n'));
     assert.ok(widest, 'every tooltip line within the screen');
     await page.click('#Option3 input');
-    assert.equal(await text(page, 'Label18') + await text(page, 'Label9') + await text(page, 'Label10'), 'mH(毫亨)KHz(千赫)');
+    assert.deepEqual(await Promise.all(['Label18', 'Label9', 'Label10'].map((name) => text(page, name))),
+      ['mH(毫亨)', 'KHz(千赫)', ''], 'the low band: its units, the result emptied');
     // Cancel closes the window where the browser lets the page close it, else says it has closed.
     for (const [index, calculator] of design.calculators.entries()) {
       if (!page.isClosed()) await page.close();
@@ -212,10 +214,10 @@ for (const [name, browser] of Object.entries(browsers)) {
     await type(page, 'Text1', '9'.repeat(5_000_000));
     await type(page, 'Text2', '10');
     await click(page, 'Command2');
-    assert.match(await messageShown(page), /数值溢出/);
+    assert.match(await messageShown(page), /数值溢出/, 'five million digits: beyond the double range');
     await type(page, 'Text1', '100');
     await click(page, 'Command2');
-    assert.equal(await text(page, 'Label5'), local('5.03'));
+    assert.equal(await text(page, 'Label5'), local('5.03'), 'a compute after it');
   });
 
   // The core made to take two seconds: what the user does meanwhile is answered once it is ready.
@@ -282,7 +284,7 @@ test('chromium: the site installable, offline after its first visit, updated for
   const page = await open(browsers.chromium, site);
   await page.evaluate(() => navigator.serviceWorker.ready);
   const devTools = await page.createCDPSession();
-  assert.deepEqual((await devTools.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+  assert.deepEqual((await devTools.send('Page.getInstallabilityErrors')).installabilityErrors, [], 'installable');
   assert.equal((await page.goto(`${site}other.html`)).status(), 404, 'another page beside it: the host answers');
   // The site rebuilt with a changed text, served at the same address: the second visit shows it.
   const rebuilt = fs.mkdtempSync(path.join(os.tmpdir(), 'lirevox-site-'));
@@ -351,8 +353,8 @@ test('chromium: touch targets on a tablet', async () => {
     }
     return out;
   });
-  assert.deepEqual(missed, []);
-  assert.equal(await page.$eval('#Text4', (box) => box.inputMode), 'decimal');
+  assert.deepEqual(missed, [], 'controls a touch misses');
+  assert.equal(await page.$eval('#Text4', (box) => box.inputMode), 'decimal', 'the entries\' keyboard');
 });
 
 // On a phone a tab's two entries stand closer than 24 px: each reaches into the room between them.
@@ -363,7 +365,7 @@ test('chromium: on a phone, an entry answers a tap just outside it', async () =>
     return [['above', box.top - 1], ['below', box.bottom + 1]].filter(([, y]) =>
       document.elementFromPoint(box.left + box.width / 2, y)?.control !== entry).map(([side]) => `${entry.id} ${side}`);
   }));
-  assert.deepEqual(missed, []);
+  assert.deepEqual(missed, [], 'entries a tap just outside misses');
 });
 
 // A minimum font size, as low-vision users set: the window grows as a whole, and nothing collides.
@@ -425,7 +427,7 @@ test('chromium: in a frame, the host keeps the focus', async () => {
   await page.focus('#host');
   const frame = await (await page.$('iframe')).contentFrame();
   await frame.waitForFunction(ready);
-  assert.equal(await page.evaluate(() => document.activeElement.id), 'host');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'host', 'the focus');
   await host.close();
   fs.rmSync(folder, {recursive: true});
 });

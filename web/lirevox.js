@@ -18,6 +18,25 @@ async function gunzipped(base64) {
   return new Response(carried.body.pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
 }
 
+// The core compiled and started at once, as its bytes are there: a module this size compiles in a
+// few milliseconds, where the browser's asynchronous compile answers only at a later task, behind
+// whatever else is queued. A core that fails to start says so, as Emscripten's loader would not.
+function started(bytes) {
+  let failure;
+  const starting = createLirevoxCore({
+    instantiateWasm(imports, receive) {
+      try {
+        receive(new WebAssembly.Instance(new WebAssembly.Module(bytes), imports));
+      } catch (error) {
+        failure = error;
+      }
+      return {};
+    },
+  });
+  if (failure) throw failure;
+  return starting;
+}
+
 // The first frame goes to the screen before the core is unpacked and compiled, which would hold it
 // up on a slow processor: the core starts in the task right after the next frame. A hidden page
 // draws no frames, and starts at once.
@@ -60,7 +79,7 @@ scaleToViewport();
 let core;
 try {
   await afterNextFrame();
-  core = await createLirevoxCore({wasmBinary: await gunzipped(coreWasmGzipped)});
+  core = await started(await gunzipped(coreWasmGzipped));
 } catch (error) {
   lirevoxEarly.cannotRun();
   throw error;

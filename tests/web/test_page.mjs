@@ -224,9 +224,8 @@ for (const [name, browser] of Object.entries(browsers)) {
   test(`${name}: input before the core is ready`, async () => {
     const page = await browser.newPage();
     await page.evaluateOnNewDocument(() => {
-      const instantiate = WebAssembly.instantiate;
-      WebAssembly.instantiate = (...args) => new Promise((wait) => setTimeout(wait, 2000))
-        .then(() => instantiate.apply(WebAssembly, args));
+      const carry = fetch;
+      window.fetch = (...args) => new Promise((wait) => setTimeout(wait, 2000)).then(() => carry(...args));
     });
     await page.goto(address);
     await page.click('#Text1');
@@ -243,16 +242,25 @@ for (const [name, browser] of Object.entries(browsers)) {
     assert.equal(await text(page, 'Text1'), '4', 'the key typed after it, in the box it reached');
   });
 
-  // Without JavaScript, without WebAssembly, without DecompressionStream: the page says it cannot run.
+  // Without JavaScript, without WebAssembly, without DecompressionStream, or where the core cannot
+  // start: the page says it cannot run.
   test(`${name}: a browser that cannot run it says so`, async () => {
-    for (const missing of ['JavaScript', 'WebAssembly', 'DecompressionStream']) {
+    for (const missing of ['JavaScript', 'WebAssembly', 'DecompressionStream', 'WebAssembly.Instance']) {
       // Firefox's driver cannot switch JavaScript off.
       if (missing === 'JavaScript' && name === 'firefox') continue;
       const page = await browser.newPage();
       if (missing === 'JavaScript') await page.setJavaScriptEnabled(false);
-      else await page.evaluateOnNewDocument((name) => { delete window[name]; }, missing);
+      else {
+        await page.evaluateOnNewDocument((name) => {
+          const [owner, member] = name.split('.');
+          delete (member ? window[owner] : window)[member ?? owner];
+        }, missing);
+      }
       await page.goto(address);
-      if (missing !== 'JavaScript') await page.waitForFunction(() => document.documentElement.className === 'cannot-run');
+      if (missing !== 'JavaScript') {
+        await page.waitForFunction(() => document.documentElement.className === 'cannot-run')
+          .catch(() => assert.fail(`without ${missing}: the page never said it cannot run`));
+      }
       const shown = await page.evaluate((note) => ({note: document.querySelector(note).innerText,
         working: getComputedStyle(document.getElementById('Frm_main')).pointerEvents !== 'none'}),
       missing === 'JavaScript' ? 'noscript + p, noscript' : '#cannot-run');

@@ -10,7 +10,7 @@
 // once it is ready. With "site", the installable site and both floors come over HTTP from a local
 // server, the site from its service worker's cache after the first visits, as a returning visitor's.
 // A benchmark, not a test: nothing fails. Firefox's driver can slow no CPU.
-// usage: node bench/web_startup.mjs [RUNS] [BUILD_DIR] [CPU_SLOWDOWN] [chromium|firefox] [page|site]
+// usage: [LIREVOX_BENCH_AGAINST=OTHER.html] node bench/web_startup.mjs [RUNS] [BUILD_DIR] [CPU_SLOWDOWN] [chromium|firefox] [page|site]
 //        (CPU_SLOWDOWN 4: a cheap phone)
 import {mkdtempSync, readFileSync, writeFileSync} from 'node:fs';
 import http from 'node:http';
@@ -78,18 +78,29 @@ const ready = () => page.waitForFunction(() => document.documentElement.dataset.
   || (document.activeElement?.getAttribute('role') === 'tab' && String(performance.now())), {polling: 'raf'})
   .then((handle) => handle.jsonValue()).then(Number);
 
+// LIREVOX_BENCH_AGAINST: another build's single page, measured in the same rounds as this one's,
+// the two in random order, so that two builds compare at the same moment of the same machine.
+const against = process.env.LIREVOX_BENCH_AGAINST;
+if (against) pages.against = `file://${path.resolve(against)}`;
+
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const times = {floor: [], designFloor: [], lirevox: [], ready: [], heap: [], floorHeap: [], single: [], singleReady: []};
+const times = {floor: [], designFloor: [], lirevox: [], ready: [], heap: [], floorHeap: [], single: [], singleReady: [],
+  against: [], againstReady: []};
 for (let run = -2; run < runs; ++run) {
   const floor = await firstFrame(pages.floor);
   const floorHeap = devTools && (await devTools.send('Runtime.getHeapUsage')).usedSize;
   const bareDesign = await firstFrame(pages.designFloor);
+  const otherFirst = against && Math.random() < 0.5;
+  const other = otherFirst && [await firstFrame(pages.against), await ready()];
   const lirevox = await firstFrame(pages.lirevox);
   const answers = await ready();
   const heap = devTools && (await devTools.send('Runtime.getHeapUsage')).usedSize;
+  const [otherFrame, otherReady] = other || (against ? [await firstFrame(pages.against), await ready()] : []);
   const single = site && await firstFrame(pages.single);
   const singleReady = site && await ready();
   if (run < 0) continue;
+  times.against.push(otherFrame);
+  times.againstReady.push(otherReady);
   times.single.push(single);
   times.singleReady.push(singleReady);
   times.heap.push(heap);
@@ -113,6 +124,10 @@ console.log(`against the design floor: first frame ${ratio('lirevox', 'designFlo
 if (site) {
   console.log(`the single page over the same HTTP: first frame ${median(times.single).toFixed(1)} ms, ready for input`
     + ` ${median(times.singleReady).toFixed(1)} ms; ratios ${ratio('single')} x, ${ratio('singleReady')} x`);
+}
+if (against) {
+  console.log(`${against}, in the same rounds: first frame ${median(times.against).toFixed(1)} ms, ready for input`
+    + ` ${median(times.againstReady).toFixed(1)} ms; ratios ${ratio('against')} x, ${ratio('againstReady')} x`);
 }
 if (devTools) {
   console.log(`JavaScript heap used once ready: ${(median(times.heap) / 1024).toFixed(0)} KiB`

@@ -166,7 +166,6 @@ private slots:
     {
         QTest::addColumn<QString>("result");
         QTest::addColumn<bool>("whole");
-        QTest::newRow("a point") << u"."_s << true;
         QTest::newRow("12 digits") << u"1013211870.99"_s << true;
         QTest::newRow("19 digits") << u"25330296774760998.25"_s << false;
         QTest::newRow("205 digits") << QString(203, u'8') + u".25"_s << false;

@@ -250,12 +250,10 @@ for (const [name, browser] of Object.entries(browsers)) {
       if (missing === 'JavaScript' && name === 'firefox') continue;
       const page = await browser.newPage();
       if (missing === 'JavaScript') await page.setJavaScriptEnabled(false);
-      else {
-        await page.evaluateOnNewDocument((name) => {
-          const [owner, member] = name.split('.');
-          delete (member ? window[owner] : window)[member ?? owner];
-        }, missing);
-      }
+      else await page.evaluateOnNewDocument((name) => {
+        const [owner, member] = name.split('.');
+        delete (member ? window[owner] : window)[member ?? owner];
+      }, missing);
       await page.goto(address);
       if (missing !== 'JavaScript') {
         await page.waitForFunction(() => document.documentElement.className === 'cannot-run')

@@ -90,12 +90,12 @@ for (let run = -2; run < runs; ++run) {
   const floor = await firstFrame(pages.floor);
   const floorHeap = devTools && (await devTools.send('Runtime.getHeapUsage')).usedSize;
   const bareDesign = await firstFrame(pages.designFloor);
-  const otherFirst = against && Math.random() < 0.5;
-  const other = otherFirst && [await firstFrame(pages.against), await ready()];
+  const other = async () => (against ? [await firstFrame(pages.against), await ready()] : []);
+  const otherEarly = Math.random() < 0.5 ? await other() : null;
   const lirevox = await firstFrame(pages.lirevox);
   const answers = await ready();
   const heap = devTools && (await devTools.send('Runtime.getHeapUsage')).usedSize;
-  const [otherFrame, otherReady] = other || (against ? [await firstFrame(pages.against), await ready()] : []);
+  const [otherFrame, otherReady] = otherEarly ?? await other();
   const single = site && await firstFrame(pages.single);
   const singleReady = site && await ready();
   if (run < 0) continue;

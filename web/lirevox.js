@@ -20,7 +20,8 @@ async function gunzipped(base64) {
 
 // The core compiled and started at once, as its bytes are there: a module this size compiles in a
 // few milliseconds, where the browser's asynchronous compile answers only at a later task, behind
-// whatever else is queued. A core that fails to start says so, as Emscripten's loader would not.
+// whatever else is queued. A failure to start is thrown to the page, which says it cannot run:
+// Emscripten's loader would swallow it and never settle.
 function started(bytes) {
   let failure;
   const starting = createLirevoxCore({

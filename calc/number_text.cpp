@@ -165,13 +165,15 @@ private:
     // The integer digits are plain, or grouped in threes: a lead group of one to three digits, then
     // a group separator before every further three. Any other separator ("2,53" in a Chinese
     // locale, "2.53" in a German one) is a slip of the other decimal mark, not a number a hundred
-    // times larger.
+    // times larger. No locale writes a grouped number with a leading zero: "0,470" is 0.47 typed
+    // with the other decimal mark, so a grouped integer part must begin with a nonzero digit.
     std::optional<long long> readIntegerDigits()
     {
+        const bool leadingZero = atDigit() && m_text[m_pos] == '0';
         long long count = readDigits();
         const bool grouped = count >= 1 && count <= 3;
         while (grouped && !startsWith(m_separators.decimal) && consume(m_separators.group)) {
-            if (readDigits() != 3)
+            if (leadingZero || readDigits() != 3)
                 return std::nullopt;
             count += 3;
         }

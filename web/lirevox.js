@@ -50,29 +50,30 @@ function afterNextFrame() {
   }));
 }
 
-// The smallest font size the browser draws text at (the user's minimum font size, if any): the size
-// it draws a one-pixel probe at.
-function minimumFontSize() {
-  const probe = document.createElement('span');
-  probe.style.cssText = 'position:absolute;visibility:hidden;font-size:1px;line-height:1';
-  probe.textContent = '一';
-  document.body.append(probe);
-  const size = probe.getBoundingClientRect().height;
-  probe.remove();
-  return size;
+// The heights the browser draws a character at, at each of these font sizes, laid out at once.
+function drawnHeights(sizes) {
+  const probes = sizes.map((size) => {
+    const probe = document.createElement('span');
+    probe.style.cssText = `position:absolute;visibility:hidden;font-size:${size};line-height:1`;
+    probe.textContent = '一';
+    return probe;
+  });
+  document.body.append(...probes);
+  const heights = probes.map((probe) => probe.getBoundingClientRect().height);
+  for (const probe of probes) probe.remove();
+  return heights;
 }
 
 // The window as a whole, grown by the factor the browser's minimum font size imposes on its smallest
-// text, else scaled down to the width the browser gives the page: the root's width, which on a
-// phone is the screen's, where the window's own width would widen the viewport.
-let scale = 1;
-let minimumFont = 1;
+// text, or by the user's default font size against the usual 16 px, else scaled down to the width
+// the browser gives the page: the root's width, which on a phone is the screen's, where the
+// window's own width would widen the viewport. A one-pixel probe shows the minimum size; 'medium'
+// the default size, against 100 px, which a text-only zoom grows alike and no minimum reaches.
 function scaleToViewport() {
-  minimumFont = minimumFontSize();
-  const grown = minimumFont / design.smallestText;
+  const [minimum, preferred, reference] = drawnHeights(['1px', 'medium', '100px']);
+  const grown = Math.max(minimum / design.smallestText, (preferred / reference) * (100 / 16));
   const fitted = Math.min(1, document.documentElement.clientWidth / design.width);
-  scale = grown > 1 ? grown : fitted;
-  document.documentElement.style.setProperty('--zoom', String(scale));
+  document.documentElement.style.setProperty('--zoom', String(grown > 1 ? grown : fitted));
 }
 
 // The window is scaled for the screen before its first frame, the core after it.
@@ -158,7 +159,8 @@ const measure = (text, font) => {
 
 // At the largest size the core allows that fits, on the label's own baseline, cut with an ellipsis
 // below the smallest; whenever not at its own size, the whole result in the tooltip, in lines as
-// wide as the screen, which a tap shows too, for a touch screen has no hover.
+// wide as the screen, which a tap shows too, for a touch screen has no hover. Each size is measured
+// as the browser draws it, whatever its zoom, text-only zoom or minimum font size.
 function showResult(calculator, result) {
   const output = control(calculator.result);
   const shown = output.firstChild;
@@ -167,12 +169,13 @@ function showResult(calculator, result) {
   output.removeAttribute('title');
   if (!result) return;
   const room = Number(ask('lirevox_result_room', output.clientWidth));
-  const family = getComputedStyle(output).fontFamily;
-  // Drawn at the page's scale, and never below the browser's minimum font size.
-  const drawnSize = (points) => Math.max((points * 96 * scale) / 72, minimumFont);
-  core.resultFits = (points) => measure(result, `bold ${drawnSize(points)}px ${family}`) <= room;
+  const drawnAt = (points) => { shown.style.fontSize = `${(points * 96) / 72 / 16}rem`; };
+  core.resultFits = (points) => {
+    drawnAt(points);
+    return shown.getBoundingClientRect().width <= room;
+  };
   const fit = askJson('lirevox_fit_result', calculator.points);
-  shown.style.fontSize = `${(fit.pointSize * 96) / 72 / 16}rem`;
+  drawnAt(fit.pointSize);
   if (fit.ownSize) return;
   // The browser's tooltip: its border and margin about a character's width, in its own font.
   const tooltipFont = getComputedStyle(document.body).font;
@@ -182,17 +185,25 @@ function showResult(calculator, result) {
   output.title = ask('lirevox_tooltip', result);
 }
 
+// A tap's tooltip: the whole result, wrapped to the page's width, just below its label; it follows
+// the label when the page is scaled anew (a phone turned), and any tap closes it, on it too.
+let tipOwner = null;
+function placeTip() {
+  if (tip.hidden) return;
+  tip.style.top = `${tipOwner.getBoundingClientRect().bottom + scrollY + 4}px`;
+}
+
 function showTip(event) {
   const output = event.currentTarget;
   if (event.pointerType !== 'touch' || !output.title) return;
-  tip.textContent = output.title;
-  const below = output.getBoundingClientRect();
-  tip.style.top = `${below.bottom + scrollY + 4}px`;
+  tip.textContent = output.title.replaceAll('\n', '');
+  tipOwner = output;
   tip.hidden = false;
+  placeTip();
 }
 
-function hideTip(event) {
-  if (event.target !== tip) tip.hidden = true;
+function hideTip() {
+  tip.hidden = true;
 }
 
 // The message box, modal, with one button; the focus goes back where it was.
@@ -230,19 +241,39 @@ function onKey(event) {
   }
 }
 
-// What the user did before the core was ready, answered in order: clicks as clicks, keys from
-// wherever the focus is now, a character typed into the box that has it.
+// What a box does with a key the window leaves to it: typing and the editing keys, for the keys the
+// browser did not apply while the core was starting.
+function editBox(box, key) {
+  const {selectionStart: start, selectionEnd: end} = box;
+  const caret = (at) => box.setSelectionRange(at, at);
+  if ([...key].length === 1) box.setRangeText(key, start, end, 'end');
+  else if ((key === 'Backspace' || key === 'Delete') && start !== end) box.setRangeText('', start, end, 'end');
+  else if (key === 'Backspace') box.setRangeText('', Math.max(0, start - 1), start, 'end');
+  else if (key === 'Delete') box.setRangeText('', start, Math.min(box.value.length, start + 1), 'end');
+  else if (key === 'ArrowLeft') caret(start === end ? Math.max(0, start - 1) : start);
+  else if (key === 'ArrowRight') caret(start === end ? end + 1 : end);
+  else if (key === 'Home') caret(0);
+  else if (key === 'End') caret(box.value.length);
+}
+
+// What the user did before the core was ready, answered in order, each from where the one before it
+// left the focus: a click focuses what it clicked and presses it; a key does what the window says,
+// or else what the box or button it is at does with it.
 function answerEarly(kept) {
   for (const event of kept) {
     const target = document.activeElement;
     if (event.type === 'click') {
-      event.target.closest('button').click();
-    } else if (event.key.length === 1 && !event.ctrlKey && !event.metaKey && target.type === 'text') {
-      target.setRangeText(event.key, target.selectionStart, target.selectionEnd, 'end');
-    } else {
-      onKey({key: event.key, ctrlKey: event.ctrlKey, metaKey: event.metaKey, shiftKey: event.shiftKey,
-        altKey: event.altKey, target, preventDefault() {}});
+      const clicked = event.target.closest('label')?.control ?? event.target.closest('input, button');
+      clicked?.focus();
+      if (clicked && clicked.type !== 'text') clicked.click();
+      continue;
     }
+    let answered = false;
+    onKey({key: event.key, ctrlKey: event.ctrlKey, metaKey: event.metaKey, shiftKey: event.shiftKey,
+      altKey: event.altKey, target, preventDefault() { answered = true; }});
+    const plain = !answered && !event.ctrlKey && !event.metaKey && !event.altKey;
+    if (plain && target.type === 'text') editBox(target, event.key);
+    else if (plain && target.localName === 'button' && (event.key === ' ' || event.key === 'Enter')) target.click();
   }
 }
 
@@ -256,7 +287,10 @@ design.calculators.forEach((calculator, index) => {
 });
 document.addEventListener('keydown', onKey);
 document.addEventListener('pointerdown', hideTip, true);
-addEventListener('resize', scaleToViewport);
+addEventListener('resize', () => {
+  scaleToViewport();
+  placeTip();
+});
 showTab(design.tabAtLoad);
 danwei();
 // The tab strip takes the focus, unless the user has put it elsewhere already, or the page is in

@@ -4,9 +4,10 @@
 // The web edition in Debian's Chromium (Chinese) and Firefox ESR (German), driven by puppeteer-core:
 // the page from disk, every control at its design place in its font, the Tab key's cycles, compute,
 // refresh and the message box, the band, cancel on every tab, a long result, the keys, an entry of
-// five million digits, input before the core is ready, a browser that cannot run it; in Chromium
-// also the hosted site offline and updated, no request after load, phones, 200 % zoom, and the page
-// in another's frame. The design table comes from the core itself, run under Node.
+// five million digits, input before the core is ready, a browser or a site's security policy that
+// cannot run it, larger text; in Chromium also the hosted site offline and updated, no request after
+// load, phones, 200 % zoom, forced colours, and the page in another's frame. The design table comes
+// from the core itself, run under Node.
 // LIREVOX_WEB_BUILD: the web build.
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
@@ -61,6 +62,20 @@ const messageShown = (page) => page.evaluate(() => {
     ...[...box.querySelectorAll('h1, p, button')].map((part) => part.textContent)];
   return box.open ? (box.close(), [...parts, document.activeElement.id].join('|')) : '';
 });
+// The note that says why the calculator cannot run ('noscript': the page's own without JavaScript),
+// or 'ready'; '' while neither.
+const shownNote = () => ('ready' in document.documentElement.dataset ? 'ready'
+  : [...document.querySelectorAll('.cannot-run-note')].filter((note) => note.getClientRects().length)
+    .map((note) => note.id || 'noscript').join(' '));
+async function waitForNote(page, note, what) {
+  if (await page.evaluate(shownNote) === note) return;
+  await page.waitForFunction(`(${shownNote})() === ${JSON.stringify(note)}`, {polling: 50, timeout: 15000})
+    .catch(async () => assert.fail(`${what}: the page shows "${await page.evaluate(shownNote)}", not "${note}"`));
+}
+// The policy the README gives a site: the page's own scripts and styles, its core compiled from the
+// data address it reads.
+const sitePolicy = "default-src 'self'; script-src 'self' 'unsafe-inline' 'wasm-unsafe-eval'; "
+  + "style-src 'unsafe-inline'; img-src 'self' data:; connect-src 'self' data:";
 // What collides on each tab, named: two controls' texts (or an entry box) that overlap, a text
 // cut by its control, a control outside the window or the page's width, a sideways scroll.
 const collisions = (page) => page.evaluate(() => {
@@ -220,7 +235,8 @@ for (const [name, browser] of Object.entries(browsers)) {
     assert.equal(await text(page, 'Label5'), local('5.03'), 'a compute after it');
   });
 
-  // The core made to take two seconds: what the user does meanwhile is answered once it is ready.
+  // The core made to take two seconds: what the user does meanwhile is answered once it is ready, in
+  // order, each key from where the one before it left the focus, the editing keys included.
   test(`${name}: input before the core is ready`, async () => {
     const page = await browser.newPage();
     await page.evaluateOnNewDocument(() => {
@@ -228,24 +244,28 @@ for (const [name, browser] of Object.entries(browsers)) {
       window.fetch = (...args) => new Promise((wait) => setTimeout(wait, 2000)).then(() => carry(...args));
     });
     await page.goto(address);
-    await page.click('#Text1');
+    await page.click('label[for="Text1"]');
     await page.keyboard.type('100');
-    await page.click('#Text2');
-    await page.keyboard.type('10');
+    await page.keyboard.press('Tab');
+    await page.keyboard.type('1x0');
+    for (const key of ['ArrowLeft', 'Backspace', 'Home', 'Delete']) await page.keyboard.press(key);
+    await page.keyboard.type('1');
     await click(page, 'Command2');
     await page.keyboard.press('Tab');
     await page.keyboard.type('4');
     assert.ok(!await page.evaluate(ready), 'the core still loading while the user typed');
     await page.waitForFunction(ready);
-    assert.equal(await text(page, 'Label5'), local('5.03'), 'the compute clicked early');
+    assert.equal(await text(page, 'Text2'), '10', 'typed and edited after the Tab key, in the box it reached');
+    assert.equal(await text(page, 'Label5'), local('5.03'), 'the compute clicked early, of both entries');
     assert.equal(await focused(page), 'Text1', 'the Tab key pressed early, from 计 算');
     assert.equal(await text(page, 'Text1'), '4', 'the key typed after it, in the box it reached');
   });
 
-  // Without JavaScript, without WebAssembly, without DecompressionStream, or where the core cannot
-  // start: the page says it cannot run.
-  test(`${name}: a browser that cannot run it says so`, async () => {
-    for (const missing of ['JavaScript', 'WebAssembly', 'DecompressionStream', 'WebAssembly.Instance']) {
+  // Without JavaScript, WebAssembly or DecompressionStream, or where the core cannot start: the page
+  // says why it cannot run.
+  test(`${name}: a browser that cannot run it says why`, async () => {
+    for (const [missing, note] of [['JavaScript', 'noscript'], ['WebAssembly', 'no-webassembly'],
+      ['DecompressionStream', 'old-browser'], ['WebAssembly.Instance', 'old-browser']]) {
       // Firefox's driver cannot switch JavaScript off.
       if (missing === 'JavaScript' && name === 'firefox') continue;
       const page = await browser.newPage();
@@ -255,32 +275,45 @@ for (const [name, browser] of Object.entries(browsers)) {
         delete (member ? window[owner] : window)[member ?? owner];
       }, missing);
       await page.goto(address);
-      if (missing !== 'JavaScript') {
-        await page.waitForFunction(() => document.documentElement.className === 'cannot-run')
-          .catch(() => assert.fail(`without ${missing}: the page never said it cannot run`));
-      }
-      const shown = await page.evaluate((note) => ({note: document.querySelector(note).innerText,
-        working: getComputedStyle(document.getElementById('Frm_main')).pointerEvents !== 'none'}),
-      missing === 'JavaScript' ? 'noscript + p, noscript' : '#cannot-run');
-      assert.match(shown.note, /本计算器/, `without ${missing}: the note shown`);
-      assert.ok(!shown.working, `without ${missing}: the window shown as not working`);
+      await waitForNote(page, note, `without ${missing}`);
+      assert.ok(await page.$eval('#Frm_main', (shown) => getComputedStyle(shown).pointerEvents === 'none'),
+        `without ${missing}: the window shown as not working`);
       await page.close();
+    }
+  });
+
+  // A site whose security policy refuses the page's scripts, its core's compiling, or its reading of
+  // the core's data address: the page says it is the site's settings; the policy the README gives
+  // lets it run.
+  test(`${name}: a site's security policy`, async () => {
+    for (const [policy, note] of [["script-src 'self'", 'blocked'], ["script-src 'unsafe-inline'", 'blocked'],
+      ["script-src 'unsafe-inline' 'wasm-unsafe-eval'; connect-src 'self'", 'blocked'], [sitePolicy, 'ready']]) {
+      const host = await serve(build, {'content-security-policy': policy});
+      const page = await browser.newPage();
+      await page.goto(`${host.address}lirevox.html`);
+      await waitForNote(page, note, policy);
+      await page.close();
+      await host.close();
     }
   });
 }
 
 // Serves a folder on loopback, as a web host would; the folder can change between requests.
-async function serve(folder) {
+async function serve(folder, headers = {}) {
   const types = {'.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json'};
   const host = {folder};
   const server = http.createServer((request, response) => {
     const file = path.join(host.folder, request.url === '/' ? 'index.html' : path.normalize(request.url));
     if (!fs.existsSync(file)) return response.writeHead(404).end();
-    response.writeHead(200, {'content-type': types[path.extname(file)] ?? 'image/png'}).end(fs.readFileSync(file));
+    response.writeHead(200, {'content-type': types[path.extname(file)] ?? 'image/png', ...headers})
+      .end(fs.readFileSync(file));
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   host.address = `http://127.0.0.1:${server.address().port}/`;
-  host.close = () => new Promise((resolve) => server.close(resolve));
+  host.close = () => new Promise((resolve) => {
+    server.close(resolve);
+    server.closeAllConnections();
+  });
   return host;
 }
 
@@ -316,11 +349,21 @@ test('chromium: the site installable, offline after its first visit, updated for
   fs.rmSync(rebuilt, {recursive: true});
 });
 
-// Phones in portrait and landscape, a tablet, an 800 × 600 window zoomed to 200 %: the whole window
-// in view, every caption whole, and nothing requested after load; on a phone a tap shows a cut
-// result whole.
+// Where a tap's tooltip stands wrong: beyond the page's width, or away from just below its result.
+const tipFaults = (page) => page.$eval('#tip', (tip) => {
+  const box = tip.getBoundingClientRect();
+  const below = document.getElementById('Label5').getBoundingClientRect().bottom + 4;
+  const room = document.documentElement.clientWidth;
+  return [box.right > room + 0.5 || document.documentElement.scrollWidth > room ? 'beyond the page' : '',
+    Math.abs(box.top - below) > 1 ? `at ${box.top}, not ${below}` : ''].filter(Boolean);
+});
+
+// Phones in portrait (280 and 360 px wide) and landscape, a tablet, an 800 × 600 window zoomed to
+// 200 %: the whole window in view, every caption whole, and nothing requested after load; on a
+// touch screen a tap shows a cut result whole, within the page, and a tap on it closes it.
 test('chromium: phones, a tablet and 200 % zoom', async () => {
-  for (const viewport of [phone, {...phone, width: 640, height: 360}, tablet, {width: 400, height: 300, deviceScaleFactor: 2}]) {
+  for (const viewport of [phone, {...phone, width: 280, height: 600}, {...phone, width: 640, height: 360}, tablet,
+    {width: 400, height: 300, deviceScaleFactor: 2}]) {
     const shape = `${viewport.width} × ${viewport.height}`;
     const page = await open(browsers.chromium, address, viewport);
     const requests = [];
@@ -333,10 +376,29 @@ test('chromium: phones, a tablet and 200 % zoom', async () => {
       await page.tap('#Label5');
       assert.equal(await page.$eval('#tip', (tip) => !tip.hidden && tip.textContent.replaceAll('\n', '')),
         await text(page, 'Label5'), `${shape}: a tap shows the whole result`);
+      assert.deepEqual(await tipFaults(page), [], `${shape}: the tooltip`);
+      await page.tap('#tip');
+      assert.ok(await page.$eval('#tip', (tip) => tip.hidden), `${shape}: a tap on the tooltip closes it`);
     }
     assert.deepEqual(requests, [], `${shape}: nothing requested`);
     await page.close();
   }
+});
+
+// A phone turned while a tap's tooltip shows: the tooltip follows its result, within the new width.
+test('chromium: a phone turned with a tooltip shown', async () => {
+  const page = await open(browsers.chromium, address, phone);
+  await type(page, 'Text1', '1e-149');
+  await type(page, 'Text2', '10');
+  await click(page, 'Command2');
+  await page.tap('#Label5');
+  await page.setViewport({...phone, width: 640, height: 360});
+  let faults = ['the page never turned'];
+  for (const until = Date.now() + 5000; faults.length && Date.now() < until;) {
+    await new Promise((later) => setTimeout(later, 50));
+    if (await page.evaluate(() => document.documentElement.clientWidth === 640)) faults = await tipFaults(page);
+  }
+  assert.deepEqual(faults, [], 'the tooltip after the turn');
 });
 
 // On a tablet every control answers a touch anywhere in the 24 × 24 px square centred on it (an
@@ -374,35 +436,70 @@ test('chromium: on a phone, an entry answers a tap just outside it', async () =>
   assert.deepEqual(missed, [], 'entries a tap just outside misses');
 });
 
-// A minimum font size, as low-vision users set: the window grows as a whole, and nothing collides.
-test('a minimum font size of 20 and 24 px', async () => {
-  for (const minimum of [20, 24]) {
+// A browser's larger text, as low-vision users set it: a minimum font size, a default font size, a
+// text-only zoom. The window grows as a whole, nothing collides, and a result the label cuts carries
+// its whole text in its tooltip.
+test('larger text: a minimum or default font size, a text-only zoom', async () => {
+  for (const [setting, chromiumPrefs, firefoxPrefs, grown] of [
+    ['at least 20 px', {minimum_font_size: 20}, {'font.minimum-size.zh-CN': 20}, 1],
+    ['at least 24 px', {minimum_font_size: 24}, {'font.minimum-size.zh-CN': 24}, 1],
+    // The system's text size, which this setting makes a text-only zoom.
+    ['text zoomed to 200 %', null, {'ui.textScaleFactor': 200, 'browser.display.os-zoom-behavior': 2}, 1],
+    ['28 px by default', {default_font_size: 28}, {'font.size.variable.zh-CN': 28}, 28 / 16],
+  ]) {
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lirevox-chromium-'));
     fs.mkdirSync(path.join(profile, 'Default'));
-    fs.writeFileSync(path.join(profile, 'Default/Preferences'),
-      JSON.stringify({webkit: {webprefs: {minimum_font_size: minimum}}}));
+    fs.writeFileSync(path.join(profile, 'Default/Preferences'), JSON.stringify({webkit: {webprefs: chromiumPrefs}}));
     const enlarged = {
-      chromium: await puppeteer.launch({executablePath: '/usr/bin/chromium', userDataDir: profile,
+      chromium: chromiumPrefs && await puppeteer.launch({executablePath: '/usr/bin/chromium', userDataDir: profile,
         args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking']}),
       firefox: await puppeteer.launch({browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
-        extraPrefsFirefox: {'font.minimum-size.zh-CN': minimum}}),
+        extraPrefsFirefox: firefoxPrefs}),
     };
-    for (const [name, browser] of Object.entries(enlarged)) {
+    for (const [name, browser] of Object.entries(enlarged).filter(([, browser]) => browser)) {
       const page = await open(browser, address, {width: 1280, height: 900});
-      for (const [tab, upper, lower, compute] of [[0, 'Text1', 'Text2', 'Command2'], [1, 'Text4', 'Text3', 'Command1']]) {
+      // 2533029.… μH: ten characters, which a large text cuts.
+      for (const [tab, upper, lower] of [[0, '100', '10'], [1, '100', '10'], [2, '0.01', '100']]) {
+        const calculator = design.calculators[tab];
         await click(page, `SSTab1-tab${tab}`);
-        await type(page, upper, '100');
-        await type(page, lower, '10');
-        await click(page, compute);
+        await type(page, calculator.upper, upper);
+        await type(page, calculator.lower, lower);
+        await click(page, calculator.compute);
+        const shown = await page.$eval(`#${calculator.result}`, (output) => ({text: output.textContent,
+          tooltip: output.title.replaceAll('\n', ''), cut: output.firstChild.offsetWidth > output.clientWidth}));
+        if (shown.cut) assert.equal(shown.tooltip, shown.text, `${name}, ${setting}: ${shown.text} cut, its tooltip`);
       }
-      assert.deepEqual(await collisions(page), [], `${name}, at least ${minimum} px`);
+      assert.deepEqual(await collisions(page), [], `${name}, ${setting}`);
+      const width = await page.$eval('#Frm_main', (window_) => window_.getBoundingClientRect().width);
+      assert.ok(width >= design.width * grown - 1, `${name}, ${setting}: the window ${width} px wide`);
       await browser.close();
     }
     fs.rmSync(profile, {recursive: true});
   }
 });
 
-// A high-contrast scheme, light and dark: the front tab and the results in colours of their own.
+// How many colours the screen shows where an element's text is, counted by the page from a screenshot.
+async function coloursOfText(page, selector) {
+  const clip = await page.$eval(selector, (element) => {
+    const range = document.createRange();
+    range.selectNodeContents(element);
+    // Within the text's edges, where the background around it blends in.
+    const {x, y, width, height} = range.getBoundingClientRect();
+    return {x: x + 2, y: y + 2, width: width - 4, height: height - 4};
+  });
+  const png = await page.screenshot({clip, encoding: 'base64'});
+  return page.evaluate(async (png) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${png}`;
+    await image.decode();
+    const context = new OffscreenCanvas(image.width, image.height).getContext('2d');
+    context.drawImage(image, 0, 0);
+    return new Set(new Uint32Array(context.getImageData(0, 0, image.width, image.height).data.buffer)).size;
+  }, png);
+}
+
+// A high-contrast scheme, light and dark: the front tab and the results in colours of their own, and
+// the front tab's caption drawn in a colour apart from its background.
 test('chromium: forced colours', async () => {
   const page = await open(browsers.chromium);
   const devTools = await page.createCDPSession();
@@ -419,6 +516,7 @@ test('chromium: forced colours', async () => {
     });
     assert.notEqual(colours.front, colours.back, `${scheme}: the front tab stands apart`);
     assert.notEqual(colours.result, colours.caption, `${scheme}: the result stands apart`);
+    assert.ok(await coloursOfText(page, '#SSTab1-tab0') > 2, `${scheme}: the front tab's caption seen`);
   }
 });
 

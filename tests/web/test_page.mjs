@@ -499,24 +499,39 @@ async function coloursOfText(page, selector) {
 }
 
 // A high-contrast scheme, light and dark: the front tab and the results in colours of their own, and
-// the front tab's caption drawn in a colour apart from its background.
+// the front tab's caption drawn in a colour apart from its background. Chromium emulates the scheme;
+// Firefox is started with its own colours forced.
+async function checkForcedColours(page, scheme) {
+  await type(page, 'Text1', '100');
+  await type(page, 'Text2', '10');
+  await click(page, 'Command2');
+  const colours = await page.evaluate(() => {
+    const style = (name) => getComputedStyle(document.getElementById(name));
+    return {front: style('SSTab1-tab0').backgroundColor, back: style('SSTab1-tab1').backgroundColor,
+      result: style('Label5').color, caption: style('Label7').color};
+  });
+  assert.notEqual(colours.front, colours.back, `${scheme}: the front tab stands apart`);
+  assert.notEqual(colours.result, colours.caption, `${scheme}: the result stands apart`);
+  assert.ok(await coloursOfText(page, '#SSTab1-tab0') > 2, `${scheme}: the front tab's caption seen`);
+}
+
 test('chromium: forced colours', async () => {
   const page = await open(browsers.chromium);
   const devTools = await page.createCDPSession();
   for (const scheme of ['light', 'dark']) {
     await devTools.send('Emulation.setEmulatedMedia', {features: [{name: 'forced-colors', value: 'active'},
       {name: 'prefers-color-scheme', value: scheme}]});
-    await type(page, 'Text1', '100');
-    await type(page, 'Text2', '10');
-    await click(page, 'Command2');
-    const colours = await page.evaluate(() => {
-      const style = (name) => getComputedStyle(document.getElementById(name));
-      return {front: style('SSTab1-tab0').backgroundColor, back: style('SSTab1-tab1').backgroundColor,
-        result: style('Label5').color, caption: style('Label7').color};
-    });
-    assert.notEqual(colours.front, colours.back, `${scheme}: the front tab stands apart`);
-    assert.notEqual(colours.result, colours.caption, `${scheme}: the result stands apart`);
-    assert.ok(await coloursOfText(page, '#SSTab1-tab0') > 2, `${scheme}: the front tab's caption seen`);
+    await checkForcedColours(page, scheme);
+  }
+});
+
+test('firefox: forced colours', async () => {
+  for (const [scheme, background, foreground] of [['light', '#ffffff', '#000000'], ['dark', '#000000', '#ffffff']]) {
+    const browser = await puppeteer.launch({browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
+      extraPrefsFirefox: {'browser.display.document_color_use': 2, 'browser.display.background_color': background,
+        'browser.display.foreground_color': foreground}});
+    await checkForcedColours(await open(browser), scheme);
+    await browser.close();
   }
 });
 

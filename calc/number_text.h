@@ -19,9 +19,9 @@ struct Separators {
 
 // True for a text of the form [sign] digits [decimal digits] [e [sign] digits], whose integer
 // digits are plain or grouped in threes by the group separator ("12,345", never "0,470"), with
-// blanks, tabs or line breaks around it: exactly the texts toNumber reads. Full-width digits, signs, exponent
-// letters, full stops (．and 。) and commas read as their ASCII forms; the locale's separators then
-// apply as for ASCII text.
+// blanks, tabs or line breaks around it: exactly the texts toNumber reads. Full-width digits, signs,
+// exponent letters, full stops (．and 。) and commas read as their ASCII forms; the locale's
+// separators then apply as for ASCII text.
 [[nodiscard]] bool isNumeric(std::string_view text, const Separators &separators);
 
 // The double nearest to a numeric text. Throws CalcError: Overflow beyond the double range,

@@ -127,13 +127,13 @@ TEST_CASE("texts that are not numbers")
     // clang-format off
     const std::string_view pointAndComma[] = {"abc", "1.2.3", "1e+", "inf", "\t",
         "2,53", "２，５３", "1,0000", "12,34,567", "1,000,00", "1000,000", ",100", "100,", "1,,000", "1.2,3",
-        "0,470", "０，４７０", "-0,470", "000,001", "0,001,000"};
+        "0,470", "000,001"};
     // clang-format on
     for (const std::string_view text : pointAndComma) {
         INFO(text);
         CHECK_FALSE(isNumeric(text, {".", ","}));
     }
-    for (const std::string_view text : {"2.53", "0.470", "-0.470", "00.100"}) {
+    for (const std::string_view text : {"2.53", "0.470", "00.100"}) {
         INFO(text << " (comma)");
         CHECK_FALSE(isNumeric(text, {",", "."}));
     }

@@ -23,7 +23,7 @@ web_packages=(cmake make emscripten nodejs)
 test_packages=(
     doctest-dev locales-all
     clang-tidy clang-format
-    xvfb xauth xdotool x11-utils xfwm4 wmctrl dbus-daemon at-spi2-core python3-pyatspi
+    xvfb xauth xdotool x11-utils xfwm4 wmctrl dbus-daemon at-spi2-core orca
     desktop-file-utils appstream dpkg-dev file lintian reuse
     libx11-dev libxdamage-dev
     wine wine64 wine32:i386

@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include "accessible_factory.h"
+#include "announcer.h"
 #include "caption_frame.h"
 #include "result_label.h"
 #include "tab_control.h"
@@ -159,6 +160,7 @@ Frm_main::Frm_main(QWidget *parent)
     move(screen()->availableGeometry().center() - rect().center());
 
     buildControls();
+    m_announcer = new Announcer(this);
     connectHandlers();
     for (QWidget *child : findChildren<QWidget *>())
         child->installEventFilter(this);
@@ -359,7 +361,15 @@ void Frm_main::compute(const CalculatorTab &tab)
     if (outcome.message)
         showError(outcome.message);
     else
-        control<ResultLabel>(tab.result)->setResult(QString::fromStdString(outcome.result));
+        showResult(*control<ResultLabel>(tab.result), QString::fromStdString(outcome.result));
+}
+
+// A screen reader hears each result as it comes, with its caption and unit, also when it is the
+// one shown already.
+void Frm_main::showResult(ResultLabel &label, const QString &result)
+{
+    label.setResult(result);
+    m_announcer->announce(label.spokenText());
 }
 
 void Frm_main::showError(const char *prompt)

@@ -9,7 +9,8 @@
 // without Qt, from a band's units to a compute's result or message, is window_behaviour's; the
 // handlers pass it the texts as typed and the locale's separators and show what it answers, and
 // no exception ever leaves a handler. The band ("flag") decides the units every calculator reads
-// and writes in, so a change of band empties the results shown in the old units. The window is
+// and writes in, so a change of band empties the results shown in the old units. Each result a
+// compute shows is also told to screen readers, by an announcer outside the design. The window is
 // centred as a whole once its window manager has framed it. Every key a control receives is
 // offered to window_behaviour's key rule first (Ctrl+Tab and the like, Enter on a button, Esc);
 // what the rule leaves to the toolkit, Qt does, the Tab key in the focus chain made from the
@@ -20,6 +21,7 @@
 
 #include <QWidget>
 
+class Announcer;
 class QKeyEvent;
 class ResultLabel;
 class QPushButton;
@@ -61,6 +63,7 @@ private:
 
     void compute(const window_design::CalculatorTab &tab);
     void refresh(const window_design::CalculatorTab &tab);
+    void showResult(ResultLabel &label, const QString &result);
     void showError(const char *prompt);
 
     template<typename T>
@@ -69,6 +72,7 @@ private:
     qint16 flag = 0;
     lirevox::Separators m_separators;
     bool m_frameCentred = false;
+    Announcer *m_announcer = nullptr;
 
     TabControl *SSTab1 = nullptr;
     QRadioButton *Option3 = nullptr;

@@ -208,6 +208,12 @@ EMSCRIPTEN_KEEPALIVE const char *lirevox_compute(int calculator, const char *upp
                   + ",\"message\":" + quoted(outcome.message ? outcome.message : "") + "}");
 }
 
+// A result as a screen reader says it: its caption, the result and its unit.
+EMSCRIPTEN_KEEPALIVE const char *lirevox_spoken_result(const char *caption, const char *result, const char *unit)
+{
+    return answer(window_behaviour::spokenResult(caption, result, unit));
+}
+
 EMSCRIPTEN_KEEPALIVE const char *lirevox_next_stop(const char *from, int forward, int frontTab, const char *selected)
 {
     return window_behaviour::nextTabStop(from, forward != 0, frontTab, selected).name;

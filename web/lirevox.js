@@ -131,7 +131,24 @@ function Compute_Click(index) {
     outcome = {message: design.cannotCompute};
   }
   if (outcome.message) showError(outcome.message);
-  else showResult(calculator, outcome.result);
+  else {
+    showResult(calculator, outcome.result);
+    announce(calculator, outcome.result);
+  }
+}
+
+// A screen reader hears each result as it comes, with its caption and unit, also when it is the one
+// shown already: each is a new paragraph in place of the last, which screen readers take as news.
+// Every other one ends in a no-break space, which is not heard: Orca takes the same text twice
+// running for one message sent twice.
+let spokenEndsInSpace = false;
+function announce(calculator, result) {
+  const output = control(calculator.result);
+  const said = document.createElement('p');
+  spokenEndsInSpace = !spokenEndsInSpace;
+  said.textContent = ask('lirevox_spoken_result', control(output.getAttribute('aria-labelledby')).textContent, result,
+    control(output.getAttribute('aria-describedby')).textContent) + (spokenEndsInSpace ? '\u00a0' : '');
+  control('spoken').replaceChildren(said);
 }
 
 function Refresh_Click(index) {

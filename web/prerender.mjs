@@ -42,8 +42,11 @@ function element(each, inside) {
     case 'Option':
       return `<label${attributes({...own, class: 'option'})}><input type="radio" name="band"${each.name === design.selectedAtStart ? ' checked' : ''}>${caption}</label>`;
     case 'Tabs': return `<div${attributes(own)}>${inside}</div>`;
+    // Not live itself: screen readers say a live region's name before its news, and not its
+    // description, so each result is told whole in a region of its own.
     case 'Result':
-      return `<output${attributes({...own, 'aria-labelledby': box.caption, 'aria-describedby': box.unit})}><span></span></output>`;
+      return `<output${attributes({...own, 'aria-labelledby': box.caption, 'aria-describedby': box.unit,
+        'aria-live': 'off'})}><span></span></output>`;
     case 'TextBox':
       // A phone's keyboard of digits and the separator (and, where it has them, the minus sign).
       return `<input${attributes({...own, type: 'text', inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false',

@@ -425,7 +425,7 @@ void Frm_main::Option_Click()
     danwei();
     for (const auto &result : m_results)
         if (result)
-            result->setResult({});
+            showResult(*result, {});
 }
 
 void Frm_main::Command2_Click()
@@ -451,7 +451,7 @@ void Frm_main::compute(const CalculatorTab &tab)
     if (outcome.message) {
         showError(outcome.message);
     } else {
-        resultBox(tab.result).setResult(widen(outcome.result));
+        showResult(resultBox(tab.result), widen(outcome.result));
         offerTooltips();
     }
 }
@@ -485,7 +485,7 @@ void Frm_main::refresh(const CalculatorTab &tab)
 {
     for (const char *name : tab.cleared) {
         if (designOf(name).kind == Kind::Result)
-            resultBox(name).setResult({});
+            showResult(resultBox(name), {});
         else
             SetWindowTextW(control(name), L"");
     }

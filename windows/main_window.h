@@ -18,10 +18,11 @@
 // says (Tab, Ctrl+Tab and Ctrl+PageDown and their reverses, Enter on a button; the arrows in the
 // band group are its own), lays the design out at its monitor's dpi, again
 // whenever the dpi changes, and names entries and results to screen readers: a caption precedes
-// its box in the Z order, and Dynamic Annotation gives each box that name again (whatever a screen
-// reader makes of owner-drawn labels) and its unit as the description. It draws in the system
-// colours, the results by the shared colour rule when a high-contrast scheme is on, and passes a
-// change of colours on to its common controls. One file a concern: this
+// its box in the Z order, and Dynamic Annotation gives each entry box that name again (whatever a
+// screen reader makes of owner-drawn labels) and its unit as the description, and each result its
+// caption, result and unit as its name, in a live region that announces each new result. It draws
+// in the system colours, the results by the shared colour rule when a high-contrast scheme is on,
+// and passes a change of colours on to its common controls. One file a concern: this
 // one's .cpp the window and its handlers, controls.cpp the controls' making and placing,
 // accessibility.cpp what screen readers are told.
 
@@ -81,6 +82,8 @@ private:
     void showUnits();
     void describeUnits();
     void annotate();
+    void showResult(ResultBox &result, const std::wstring &text);
+    void nameResult(HWND box);
     void showFrontTab();
 
     [[nodiscard]] std::wstring wrappedTooltip(const std::wstring &text) const;

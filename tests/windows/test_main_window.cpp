@@ -305,6 +305,28 @@ TEST_CASE("computes")
     verify(window_scenarios::computes(g_driver));
 }
 
+// A screen reader hears of each new result as its box's live region changes: once a compute, the
+// same result again included, and not for a refresh that empties it.
+TEST_CASE("each result a compute shows is announced")
+{
+    static std::vector<std::string> announced;
+    announced.clear();
+    const auto heard = [](HWINEVENTHOOK, DWORD, HWND box, LONG, LONG, DWORD, DWORD) {
+        announced.emplace_back(std::to_string(GetDlgCtrlID(box)));
+    };
+    const DWORD liveRegionChanged = 0x8019;
+    HWINEVENTHOOK hook
+        = SetWinEventHook(liveRegionChanged, liveRegionChanged, nullptr, heard, 0, 0, WINEVENT_OUTOFCONTEXT);
+    g_driver.open(0);
+    g_driver.setText("Text1", "100");
+    g_driver.setText("Text2", "10");
+    for (const char *button : {"Command2", "Command2", "Command6"})
+        g_driver.click(button);
+    UnhookWinEvent(hook);
+    const std::string result = std::to_string(controlId("Label5"));
+    CHECK(announced == std::vector{result, result});
+}
+
 // Cancel on every tab is the end-to-end test's, on the real program.
 TEST_CASE("band changes, refresh and the Tab key's cycles")
 {

@@ -28,37 +28,19 @@ def read_log(terminal):
                 spoken.append(said[1].strip())
 
 
-# Waits up to SECONDS for Orca to say WANTED, in a line of its own or within one, after the first
-# SINCE lines; returns all it said after them.
-def hear(what, wanted, since, seconds=20):
+# Waits up to SECONDS for Orca to say what PATTERN matches once, in all it said after its first
+# SINCE lines; records what it said instead.
+def hear(what, pattern, since, seconds=20):
     deadline = time.time() + seconds
-    while not any(wanted in line for line in spoken[since:]) and time.time() < deadline:
+    while not re.search(pattern, " ".join(spoken[since:])) and time.time() < deadline:
         time.sleep(0.1)
-    if not any(wanted in line for line in spoken[since:]):
-        failures.append(f"{what}: never heard {wanted!r} within {seconds} s, heard {spoken[since:]}")
-    return spoken[since:]
-
-
-def press(what, keys, wanted):
-    since = len(spoken)
-    subprocess.run(["xdotool", "key", "--delay", "150", *keys.split()], check=True)
-    return hear(what, wanted, since)
-
-
-def hear_once(what, keys, wanted):
-    heard = press(what, keys, wanted)
-    if sum(wanted in line for line in heard) > 1:
-        failures.append(f"{what}: expected {wanted!r} once, heard {heard}")
-
-
-def type_text(text):
-    subprocess.run(["xdotool", "type", "--delay", "150", text], check=True)
+    if len(re.findall(pattern, heard := " ".join(spoken[since:]))) != 1:
+        failures.append(f"{what}: expected {pattern!r} once within {seconds} s, heard {heard!r}")
 
 
 terminal, log_end = pty.openpty()
 threading.Thread(target=read_log, args=(terminal,), daemon=True).start()
-quiet = dict(os.environ, NO_AT_BRIDGE="1")
-helpers = [subprocess.Popen(["xfwm4", "--compositor=off", "--sm-client-disable"], env=quiet),
+helpers = [subprocess.Popen(["xfwm4", "--compositor=off", "--sm-client-disable"], env=dict(os.environ, NO_AT_BRIDGE="1")),
            subprocess.Popen(["orca", "--replace", f"--debug-file={os.ttyname(log_end)}"], env=dict(os.environ, LANGUAGE="en", LC_ALL="C.UTF-8"))]
 hear("Orca started", "Screen reader on", 0, 60)
 if page:
@@ -66,35 +48,39 @@ if page:
                                      "--force-renderer-accessibility", f"--app=file://{os.path.abspath(sys.argv[2])}"]))
 else:
     helpers.append(subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")))
+# Each row: the keys a user presses, what Orca says then, and what the user types after it.
+result, low_band_result = r"频率值 5\.03 MHz\(兆赫\)", r"频率值 159\.15 KHz\(千赫\)"
+steps = [
+    ("Right on the tab strip", "Right", "电容计算", ""),
+    ("Left on the tab strip", "Left", "频率计算", ""),
+    ("Tab to cancel", "Tab", "取 消", ""),
+    ("Tab to compute", "Tab", "计 算", ""),
+    ("Tab to the first entry", "Tab", "电容值", "100"),
+    ("Tab to the second entry", "Tab", "电感值", "10"),
+    ("Shift+Tab to the filled first entry", "shift+Tab", r"电容值：\D*100 selected\D*pF\(皮法\)", ""),
+    ("Shift+Tab to compute", "shift+Tab", "计 算", ""),
+    ("Space on compute", "space", result, ""),
+    ("Space on compute again, for the same result", "space", result, ""),
+    ("Tab to the first entry again", "Tab", "电容值", ""),
+    ("Tab to the second entry again", "Tab", "电感值", ""),
+    ("Tab to the band", "Tab", "高频", ""),
+    *([("Orca's focus mode, which leaves the arrow keys to the page", "Insert+a", "Focus mode", "")] if page else []),
+    ("Right to the low band", "Right", "低频", ""),
+    ("Shift+Tab to the second entry, in the low band", "shift+Tab", r"电感值：\D*10 selected\D*mH\(毫亨\)", ""),
+    ("Shift+Tab to the first entry", "shift+Tab", "电容值", ""),
+    ("Shift+Tab to compute", "shift+Tab", "计 算", ""),
+    ("Space on compute in the low band", "space", low_band_result, ""),
+]
 try:
     hear("the window opened at its first tab", "频率计算", 0, 60)
     if failures:
         sys.exit("\n".join(failures))
-    press("Right to the next tab", "Right", "电容计算")
-    press("Left back to the first tab", "Left", "频率计算")
-    press("Tab to cancel", "Tab", "取 消")
-    press("Tab to compute", "Tab", "计 算")
-    press("Tab to the first entry", "Tab", "电容值")
-    type_text("100")
-    press("Tab to the second entry", "Tab", "电感值")
-    type_text("10")
-    heard = press("Shift+Tab back to the filled first entry", "shift+Tab", "电容值")
-    entry = " ".join(heard[next((i for i, line in enumerate(heard) if "电容值" in line), 0):])
-    if "100 selected" not in entry or "pF(皮法)" not in entry:
-        failures.append(f"the filled first entry: expected its caption, '100 selected' and its unit, heard {heard}")
-    press("Shift+Tab to compute", "shift+Tab", "计 算")
-    hear_once("a compute", "space", "频率值 5.03 MHz(兆赫)")
-    hear_once("the same compute again", "space", "频率值 5.03 MHz(兆赫)")
-    press("Tab to the first entry", "Tab", "电容值")
-    press("Tab to the second entry", "Tab", "电感值")
-    press("Tab to the band", "Tab", "高频")
-    if page:
-        press("Orca's focus mode, which leaves the arrow keys to the page", "Insert+a", "Focus mode")
-    press("Right to the low band", "Right", "低频")
-    press("Shift+Tab to the second entry, in the low band's unit", "shift+Tab", "mH(毫亨)")
-    press("Shift+Tab to the first entry", "shift+Tab", "电容值")
-    press("Shift+Tab to compute", "shift+Tab", "计 算")
-    hear_once("a compute in the low band", "space", "频率值 159.15 KHz(千赫)")
+    for what, keys, pattern, then_typed in steps:
+        since = len(spoken)
+        subprocess.run(["xdotool", "key", "--delay", "150", *keys.split()], check=True)
+        hear(what, pattern, since)
+        if then_typed:
+            subprocess.run(["xdotool", "type", "--delay", "150", then_typed], check=True)
 finally:
     for helper in reversed(helpers):
         helper.terminate()

@@ -96,23 +96,42 @@ int EntryAccessible::characterCount() const
     return static_cast<int>(box()->text().size());
 }
 
-// Measured from the caret, which the box places wherever it has scrolled its text.
 QRect EntryAccessible::characterRect(int offset) const
 {
-    const QString text = box()->text();
-    if (offset < 0 || offset >= text.size())
+    if (offset < 0 || offset >= characterCount())
         return {};
-    const QFontMetrics metrics = box()->fontMetrics();
     const QRect caret = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    const int left = caret.x() + metrics.horizontalAdvance(text.left(offset))
-        - metrics.horizontalAdvance(text.left(box()->cursorPosition()));
-    return {box()->mapToGlobal(QPoint(left, caret.y())),
-            QSize(metrics.horizontalAdvance(text.mid(offset, 1)), caret.height())};
+    const int left = qRound(caretX(offset));
+    return {box()->mapToGlobal(QPoint(left, caret.y())), QSize(qRound(caretX(offset + 1)) - left, caret.height())};
 }
 
+// The character drawn at the point, or -1 where none is; found by halves, for an entry may hold a
+// pasted text of any length.
 int EntryAccessible::offsetAtPoint(const QPoint &point) const
 {
-    return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    const qreal x = box()->mapFromGlobal(point).x();
+    if (characterCount() == 0 || x < qRound(caretX(0)) || x >= qRound(caretX(characterCount())))
+        return -1;
+    int first = 0;
+    int last = characterCount() - 1;
+    while (first < last) {
+        const int middle = (first + last + 1) / 2;
+        if (x < qRound(caretX(middle)))
+            last = middle - 1;
+        else
+            first = middle;
+    }
+    return first;
+}
+
+// Where the box draws the caret at an offset, measured from where it draws it now, which follows
+// the box's scrolling.
+qreal EntryAccessible::caretX(int offset) const
+{
+    const QString text = box()->text();
+    const QFontMetricsF metrics(box()->font());
+    return box()->inputMethodQuery(Qt::ImCursorRectangle).toRect().x() + metrics.horizontalAdvance(text.left(offset))
+        - metrics.horizontalAdvance(text.left(box()->cursorPosition()));
 }
 
 void EntryAccessible::scrollToSubstring(int startIndex, int endIndex)

@@ -43,4 +43,5 @@ public:
 
 private:
     [[nodiscard]] QLineEdit *box() const;
+    [[nodiscard]] qreal caretX(int offset) const;
 };

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTabBar>
@@ -223,6 +224,26 @@ private slots:
         m_driver.setText("Text2", "10");
         QCOMPARE(QString::fromStdString(m_driver.click("Command2")).section(u'|', 1, 1),
                  u"数值溢出，请检查输入的参数！"_s);
+    }
+
+    // A screen reader (a magnifier, a braille display's routing keys) finds each character of an
+    // entry where the box draws it, in a text the box has scrolled: each character's left edge where
+    // the caret stands before it, and the character found again at its centre.
+    void findsEachCharacterOfAnEntryWhereItIsDrawn()
+    {
+        m_driver.open(0);
+        m_driver.setText("Text1", "12345678901234567890.25");
+        auto *box = qobject_cast<QLineEdit *>(m_driver.find("Text1"));
+        QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(box)->textInterface();
+        QList<QRect> drawn;
+        for (int offset = 0; offset < text->characterCount(); ++offset)
+            drawn << text->characterRect(offset);
+        for (int offset = text->characterCount() - 1; offset >= 15; --offset) {
+            QCOMPARE(text->offsetAtPoint(drawn[offset].center()), offset);
+            box->setCursorPosition(offset);
+            const int caret = box->mapToGlobal(box->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft()).x();
+            QVERIFY2(qAbs(drawn[offset].left() - caret) <= 1, qPrintable(u"offset %1"_s.arg(offset)));
+        }
     }
 
     // Under a dark palette every text reads clearly, the results included.

@@ -12,6 +12,10 @@ if not os.environ.get("LIREVOX_A11Y_SESSION"):
     os.environ.update(LIREVOX_A11Y_SESSION="1", HOME=tempfile.mkdtemp(), XDG_RUNTIME_DIR=tempfile.mkdtemp())
     os.execvp("dbus-run-session", ["dbus-run-session", "--", "xvfb-run", "-a", "-s", "-screen 0 1024x768x24", sys.executable, *sys.argv])
 
+# Orca runs once a user, and the one running may be the user's own screen reader.
+if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], stdout=subprocess.DEVNULL).returncode == 0:
+    print("skipped: an Orca of this user is running already, and Orca runs once a user")
+    sys.exit(77)
 page = sys.argv[1] == "--page"
 failures, spoken = [], []
 os.makedirs(os.path.expanduser("~/.config/speech-dispatcher"))
@@ -41,7 +45,7 @@ def hear(what, pattern, since, seconds=20):
 terminal, log_end = pty.openpty()
 threading.Thread(target=read_log, args=(terminal,), daemon=True).start()
 helpers = [subprocess.Popen(["xfwm4", "--compositor=off", "--sm-client-disable"], env=dict(os.environ, NO_AT_BRIDGE="1")),
-           subprocess.Popen(["orca", "--replace", f"--debug-file={os.ttyname(log_end)}"], env=dict(os.environ, LANGUAGE="en", LC_ALL="C.UTF-8"))]
+           subprocess.Popen(["orca", f"--debug-file={os.ttyname(log_end)}"], env=dict(os.environ, LANGUAGE="en", LC_ALL="C.UTF-8"))]
 hear("Orca started", "Screen reader on", 0, 60)
 if page:
     helpers.append(subprocess.Popen(["chromium", "--no-sandbox", "--disable-gpu", f"--user-data-dir={tempfile.mkdtemp()}", "--no-first-run", "--lang=zh-CN",

@@ -27,6 +27,14 @@ namespace {
 using namespace window_design;
 
 std::string g_seenBox;
+std::vector<std::string> g_announced;
+
+// Notes the control ID of each live region that tells screen readers of a change.
+void CALLBACK announce(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND region, LONG /*object*/, LONG /*child*/,
+                       DWORD /*thread*/, DWORD /*time*/)
+{
+    g_announced.emplace_back(std::to_string(GetDlgCtrlID(region)));
+}
 
 // Reads "title|prompt|button|buttons, icons" of the message box and closes it, from a timer that
 // the box's modal loop runs.
@@ -309,14 +317,10 @@ TEST_CASE("computes")
 // same result again included, and not for a refresh that empties it.
 TEST_CASE("each result a compute shows is announced")
 {
-    static std::vector<std::string> announced;
-    announced.clear();
-    const auto heard = [](HWINEVENTHOOK, DWORD, HWND box, LONG, LONG, DWORD, DWORD) {
-        announced.emplace_back(std::to_string(GetDlgCtrlID(box)));
-    };
+    g_announced.clear();
     const DWORD liveRegionChanged = 0x8019;
     HWINEVENTHOOK hook
-        = SetWinEventHook(liveRegionChanged, liveRegionChanged, nullptr, heard, 0, 0, WINEVENT_OUTOFCONTEXT);
+        = SetWinEventHook(liveRegionChanged, liveRegionChanged, nullptr, announce, 0, 0, WINEVENT_OUTOFCONTEXT);
     g_driver.open(0);
     g_driver.setText("Text1", "100");
     g_driver.setText("Text2", "10");
@@ -324,7 +328,7 @@ TEST_CASE("each result a compute shows is announced")
         g_driver.click(button);
     UnhookWinEvent(hook);
     const std::string result = std::to_string(controlId("Label5"));
-    CHECK(announced == std::vector{result, result});
+    CHECK(g_announced == std::vector{result, result});
 }
 
 // Cancel on every tab is the end-to-end test's, on the real program.

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 # What a desktop and a distribution read from an install: licences, desktop entry, AppStream
 # metainfo (only the info that .example is no known domain may remain), icons, and the Debian
-# package held to lintian and made twice, byte for byte the same. usage: check_install.sh BUILD_DIR
+# package made twice, byte for byte the same (lintian reads the package package_from_export.sh
+# makes of the same sources). usage: check_install.sh BUILD_DIR
 set -euo pipefail
 readonly id=example.oztrabel.Lirevox
 stage=$(mktemp -d) && trap 'rm -rf "$stage"' EXIT
@@ -22,7 +23,6 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for fonts in "fonts-noto-cjk | fonts-arphic-uming" "fonts-noto-cjk | fonts-wqy-microhei" libqt6widgets6; do
     grep -qF "$fonts" <<<"$depends" || { echo "the package does not depend on $fonts: $depends"; exit 1; }
 done
-lintian --fail-on error,warning "$deb"
 cpack -G DEB --config "$1/CPackConfig.cmake" -B "$stage/again" >/dev/null
 cmp "$deb" "$stage/again/$(basename "$deb")" || { echo "two package builds of one commit differ"; exit 1; }
 echo "install and package: all checks passed"

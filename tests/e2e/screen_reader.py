@@ -42,16 +42,17 @@ def hear(what, pattern, since, seconds=20):
         failures.append(f"{what}: expected {pattern!r} once within {seconds} s, heard {heard!r}")
 
 
-terminal, log_end = pty.openpty()
-threading.Thread(target=read_log, args=(terminal,), daemon=True).start()
-helpers = [subprocess.Popen(["xfwm4", "--compositor=off", "--sm-client-disable"], env=dict(os.environ, NO_AT_BRIDGE="1")),
-           subprocess.Popen(["orca", f"--debug-file={os.ttyname(log_end)}"], env=dict(os.environ, LANGUAGE="en", LC_ALL="C.UTF-8"))]
-hear("Orca started", "Screen reader on", 0, 60)
-if page:
-    helpers.append(subprocess.Popen(["chromium", "--no-sandbox", "--disable-gpu", f"--user-data-dir={tempfile.mkdtemp()}", "--no-first-run", "--lang=zh-CN",
-                                     "--force-renderer-accessibility", f"--app=file://{os.path.abspath(sys.argv[2])}"]))
-else:
-    helpers.append(subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")))
+# Waits up to SECONDS for COMMAND to print what PATTERN matches; returns what it printed, or ends
+# the test naming what never came.
+def wait_for(what, command, pattern, seconds=60):
+    deadline = time.time() + seconds
+    while not re.search(pattern, printed := subprocess.run(command, capture_output=True, text=True).stdout):
+        if time.time() > deadline:
+            sys.exit(f"no {what} within {seconds} s")
+        time.sleep(0.1)
+    return printed
+
+
 # Each row: the keys a user presses, what Orca says then, and what the user types after it.
 result, low_band_result = r"频率值 5\.03 MHz\(兆赫\)", r"频率值 159\.15 KHz\(千赫\)"
 steps = [
@@ -75,7 +76,22 @@ steps = [
     ("Shift+Tab to compute", "shift+Tab", "计 算", ""),
     ("Space on compute in the low band", "space", low_band_result, ""),
 ]
+terminal, log_end = pty.openpty()
+threading.Thread(target=read_log, args=(terminal,), daemon=True).start()
+helpers = [subprocess.Popen(["xfwm4", "--compositor=off", "--sm-client-disable"], env=dict(os.environ, NO_AT_BRIDGE="1"))]
 try:
+    # The window manager before the window, and the window made the active one, as a user's click
+    # would: Orca presents the active window, and a window mapped before the manager ran never is.
+    wait_for("window manager", ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], "window id")
+    helpers.append(subprocess.Popen(["orca", f"--debug-file={os.ttyname(log_end)}"], env=dict(os.environ, LANGUAGE="en", LC_ALL="C.UTF-8")))
+    hear("Orca started", "Screen reader on", 0, 60)
+    if page:
+        helpers.append(subprocess.Popen(["chromium", "--no-sandbox", "--disable-gpu", f"--user-data-dir={tempfile.mkdtemp()}", "--no-first-run", "--lang=zh-CN",
+                                         "--force-renderer-accessibility", f"--app=file://{os.path.abspath(sys.argv[2])}"]))
+    else:
+        helpers.append(subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")))
+    window = wait_for("window titled Lirevox", ["xdotool", "search", "--onlyvisible", "--name", "^Lirevox"], r"\d+").split()[0]
+    subprocess.run(["xdotool", "windowactivate", "--sync", window], timeout=30)
     hear("the window opened at its first tab", "频率计算", 0, 60)
     if failures:
         sys.exit("\n".join(failures))
